@@ -1,0 +1,45 @@
+#include "core/conversion.h"
+
+#include "core/numbertext.h"
+
+namespace mensaro {
+
+namespace {
+
+enum TemperatureUnit { kCelsius = 0, kFarenhite = 1, kKelvin = 2 };
+
+constexpr double kKelvinOffset = 273.0;  // not 273.15: the program's own offset
+
+double CelsiusToFarenhite(double v) { return v * 1.8 + 32.0; }
+double FarenhiteToCelsius(double v) { return (5.0 / 9.0) * (v - 32.0); }
+
+// Each line is one IEEE double operation after another, never fused.
+double ConvertTemperature(double v, int from, int to) {
+    if (from == kCelsius && to == kFarenhite) return CelsiusToFarenhite(v);
+    if (from == kFarenhite && to == kCelsius) return FarenhiteToCelsius(v);
+    if (from == kCelsius && to == kKelvin) return v + kKelvinOffset;
+    if (from == kKelvin && to == kCelsius) return v - kKelvinOffset;
+    // Farenhite and Kelvin meet through Celsius.
+    if (from == kFarenhite && to == kKelvin) return FarenhiteToCelsius(v) + kKelvinOffset;
+    if (from == kKelvin && to == kFarenhite) return CelsiusToFarenhite(v - kKelvinOffset);
+    return v;  // a unit to itself
+}
+
+}  // namespace
+
+std::string ConvertValue(const UnitList& list, std::string_view category, std::string_view valueText, int from,
+                         int to) {
+    const auto units = static_cast<long>(list.size() / 2);
+    if (from < 0 || to < 0 || from >= units || to >= units) return {};
+
+    const double value = ReadNumber(valueText);
+    const double fromFactor = ReadFactor(list[2 * static_cast<std::size_t>(from) + 1]);
+    const double toFactor = ReadFactor(list[2 * static_cast<std::size_t>(to) + 1]);
+
+    if (category == kTemperatureCategory)
+        return FormatByPattern(ConvertTemperature(value, from, to), kTemperaturePattern);
+    const double product = value * fromFactor;
+    return FormatByPattern(product / toFactor, kGeneralPattern);
+}
+
+}  // namespace mensaro

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs what Mensaro needs to build, run and test on Debian 12, and
+# generates the locales the tests run under. Safe to run again: it only
+# installs what is missing. Usage: scripts/setup.sh [build|test]
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev
+    fonts-liberation2 fontconfig
+)
+if [[ "${1:-build}" == test ]]; then
+    packages+=(libgtest-dev libbenchmark-dev locales xvfb xauth)
+fi
+locales=(de_DE.UTF-8 tr_TR.UTF-8)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        return 1
+    fi
+}
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    if ! { as_root apt-get update -qq && as_root env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+        echo "Cannot install packages here. Run as root, then try again:" >&2
+        echo "  apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+if [[ "${1:-build}" == test ]]; then
+    need=()
+    for l in "${locales[@]}"; do
+        locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || need+=("$l")
+    done
+    if ((${#need[@]})); then
+        for l in "${need[@]}"; do
+            as_root sed -i "s/^# *\(${l} UTF-8\)/\1/" /etc/locale.gen ||
+                { echo "Cannot generate locales here. As root: locale-gen ${need[*]}" >&2; exit 1; }
+            grep -q "^${l} UTF-8" /etc/locale.gen || echo "${l} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+        done
+        as_root locale-gen >/dev/null
+    fi
+fi
