@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Takes a picture of the running window on a private Xvfb server and writes it
+# to docs/screenshot.png (or the path given). Builds the program if needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshot.png}
+
+for tool in Xvfb xdotool xdpyinfo import; do
+    command -v "$tool" >/dev/null || { echo "needs $tool: apt-get install xvfb xdotool x11-utils imagemagick" >&2; exit 1; }
+done
+[[ -x build/default/app/mensaro ]] || make build
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=
+trap 'kill ${app:-} $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+QT_QPA_PLATFORMTHEME= build/default/app/mensaro &
+app=$!
+window=$(xdotool search --sync --onlyvisible --name '^Mensaro$' | head -n 1)
+sleep 0.5  # let the first paint land
+mkdir -p "$(dirname "$out")"
+import -window "$window" "$out"
+echo "wrote $out"

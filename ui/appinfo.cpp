@@ -1,0 +1,14 @@
+#include "ui/appinfo.h"
+
+#include <QApplication>
+
+namespace mensaro {
+
+void SetApplicationIdentity() {
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
+    qApp->setProperty("description", QString::fromLatin1(kApplicationDescription));
+    qApp->setProperty("internalName", QString::fromLatin1(kInternalName));
+}
+
+}  // namespace mensaro

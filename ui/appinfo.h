@@ -1,0 +1,14 @@
+// Who the program says it is, to the desktop and to the user.
+#pragma once
+
+namespace mensaro {
+
+inline constexpr char kApplicationName[] = "Mensaro";
+inline constexpr char kInternalName[] = "Tavrix";
+inline constexpr char kApplicationVersion[] = "1.00";
+inline constexpr char kApplicationDescription[] = "Convertions between various units";
+
+// Sets name, version and description on the running application.
+void SetApplicationIdentity();
+
+}  // namespace mensaro

@@ -1,0 +1,16 @@
+// Mensaro's own pictures, drawn in code so they are crisp at any scale.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace mensaro {
+
+// The banner under the value box: 220 x 47 logical pixels, drawn for the
+// given device pixel ratio.
+QPixmap DrawBanner(qreal devicePixelRatio);
+
+// The window icon, at the usual sizes.
+QIcon DrawAppIcon();
+
+}  // namespace mensaro

@@ -1,0 +1,324 @@
+#include "ui/frmtavrix.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+
+#include "core/conversion.h"
+#include "core/numbertext.h"
+#include "ui/artwork.h"
+#include "ui/listbox.h"
+#include "ui/valuebox.h"
+
+namespace {
+
+// The layout is designed in twips: 15 to a logical pixel at 96 dots per inch.
+// Qt's high-DPI scaling takes logical pixels on from there.
+constexpr int Px(int twips) { return (twips + 7) / 15; }  // nearest pixel
+
+constexpr int kClientWidth = 5610;
+constexpr int kClientHeight = 4425;
+constexpr int kTimerInterval = 300;  // milliseconds
+constexpr int kMaxTypedLength = 9;
+constexpr double kStep = 0.001;
+
+// Result label alignment codes, as the motion cycles through them.
+enum Side : int { kLeft = 0, kRight = 1, kCentre = 2 };
+
+Qt::Alignment AlignmentOf(int side) {
+    const Qt::Alignment horizontal = side == kLeft ? Qt::AlignLeft : side == kRight ? Qt::AlignRight : Qt::AlignHCenter;
+    return horizontal | Qt::AlignVCenter;
+}
+
+int SideOf(Qt::Alignment alignment) {
+    if (alignment & Qt::AlignLeft) return kLeft;
+    if (alignment & Qt::AlignRight) return kRight;
+    return kCentre;
+}
+
+// "MS Sans Serif" and "Courier New" are not on a Linux desktop; the
+// Liberation faces (installed with the program) keep the design's metrics
+// closest: a proportional sans-serif and a monospaced face.
+QFont DesignFont(const char* family, qreal points, bool bold = false) {
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleHint(font.family().contains(QLatin1String("Mono")) ? QFont::Monospace : QFont::SansSerif);
+    return font;
+}
+QFont SansFont(qreal points, bool bold = false) { return DesignFont("Liberation Sans", points, bold); }
+QFont MonoFont(qreal points) { return DesignFont("Liberation Mono", points); }
+
+QLabel* MakeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+frmTavrix::frmTavrix(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmTavrix"));
+    setWindowTitle(QStringLiteral("Mensaro"));
+    setWindowIcon(mensaro::DrawAppIcon());
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    setFont(SansFont(9.75));
+    CreateControls();
+    ConnectHandlers();
+}
+
+void frmTavrix::CreateControls() {
+    // Order is the creation order of the design; tab order is set below.
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kTimerInterval);
+    lstTo = new ListBox(this);
+    lstFrom = new ListBox(this);
+    lstType = new ListBox(this);
+    txtFrom = new ValueBox(kMaxTypedLength, this);
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    Image1 = new QLabel(this);
+    Label6 = MakeLabel(QStringLiteral("="), this);
+    lblTo = new QLabel(this);
+    lblFrom = new QLabel(this);
+    Label5 = MakeLabel(QStringLiteral("To"), this);
+    Label4 = MakeLabel(QStringLiteral("From"), this);
+    Label1 = MakeLabel(QStringLiteral("Select Type"), this);
+    lblResult = new QLabel(this);
+    Label3 = MakeLabel(QStringLiteral("Result"), this);
+    Label2 = MakeLabel(QStringLiteral("Enter Value to convert"), this);
+
+    struct Placement {
+        QWidget* control;
+        const char* name;
+        const char* accessibleName;
+        int left, top, width, height;  // twips
+    };
+    const Placement layout[] = {
+        {lstTo, "lstTo", "To unit", 3788, 360, 1755, 2190},
+        {lstFrom, "lstFrom", "From unit", 1928, 360, 1755, 2190},
+        {lstType, "lstType", "Select Type", 68, 360, 1755, 2190},
+        {txtFrom, "txtFrom", "Enter Value to convert", 60, 2940, 2175, 315},
+        {cmdExit, "cmdExit", "Exit", 3765, 3690, 1755, 555},
+        {Image1, "Image1", "Visit my website", 60, 3600, 3330, 735},
+        {Label6, "Label6", "equals", 2280, 2950, 165, 300},
+        {lblTo, "lblTo", "To unit name", 3540, 3300, 1995, 240},
+        {lblFrom, "lblFrom", "From unit name", 240, 3300, 1995, 240},
+        {Label5, "Label5", "To", 3780, 60, 255, 240},
+        {Label4, "Label4", "From", 1920, 60, 465, 240},
+        {Label1, "Label1", "Select Type", 68, 60, 1095, 240},
+        {lblResult, "lblResult", "Result", 2460, 2940, 3075, 315},
+        {Label3, "Label3", "Result", 2460, 2700, 870, 240},
+        {Label2, "Label2", "Enter Value to convert", 75, 2700, 1950, 240},
+    };
+    for (const Placement& p : layout) {
+        p.control->setObjectName(QString::fromLatin1(p.name));
+        p.control->setAccessibleName(QString::fromLatin1(p.accessibleName));
+        p.control->setGeometry(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
+    }
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+
+    txtFrom->setFont(MonoFont(9.75));
+    txtFrom->setText(QStringLiteral("1"));  // before the change handler is connected: no conversion yet
+    txtFrom->setToolTip(QStringLiteral("Enter the value to be converted here. Press UP / DOWN to vary."));
+
+    cmdExit->setToolTip(QStringLiteral("Close the application"));
+
+    // The picture at its own size inside a one-pixel border, never scaled.
+    Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1->setLineWidth(1);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(mensaro::DrawBanner(devicePixelRatioF()));
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setToolTip(QStringLiteral("Visit my website"));
+
+    Label6->setFont(SansFont(12, true));
+
+    lblTo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblFrom->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    lblResult->setFont(SansFont(9.75, true));
+    lblResult->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblResult->setLineWidth(1);
+    lblResult->setAlignment(AlignmentOf(kRight));
+    lblResult->setAutoFillBackground(true);
+    QPalette resultColours = lblResult->palette();
+    resultColours.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+    lblResult->setPalette(resultColours);
+    lblResult->setToolTip(QStringLiteral("Click here to Copy the Result to the Clipboard"));
+
+    // Tab cycle: value box, Exit, then the three lists left to right.
+    setTabOrder(txtFrom, cmdExit);
+    setTabOrder(cmdExit, lstType);
+    setTabOrder(lstType, lstFrom);
+    setTabOrder(lstFrom, lstTo);
+    setTabOrder(lstTo, txtFrom);
+
+    Timer1->start();
+}
+
+void frmTavrix::ConnectHandlers() {
+    // A list reports -1 while it is emptied; only real selections are clicks.
+    const auto onSelection = [this](void (frmTavrix::*handler)()) {
+        return [this, handler](int row) {
+            if (row >= 0) (this->*handler)();
+        };
+    };
+    connect(lstType, &QListWidget::currentRowChanged, this, onSelection(&frmTavrix::lstType_Click));
+    connect(lstFrom, &QListWidget::currentRowChanged, this, onSelection(&frmTavrix::lstFrom_Click));
+    connect(lstTo, &QListWidget::currentRowChanged, this, onSelection(&frmTavrix::lstTo_Click));
+
+    connect(txtFrom, &QLineEdit::textChanged, this, &frmTavrix::txtFrom_Change);
+    connect(txtFrom, &ValueBox::clicked, this, &frmTavrix::txtFrom_Click);
+    connect(txtFrom, &ValueBox::gotFocus, this, &frmTavrix::txtFrom_GotFocus);
+    connect(txtFrom, &ValueBox::keyDown, this, &frmTavrix::txtFrom_KeyDown);
+
+    connect(Timer1, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
+    connect(cmdExit, &QPushButton::clicked, this, &frmTavrix::cmdExit_Click);
+    lblResult->installEventFilter(this);
+    Image1->installEventFilter(this);
+}
+
+// ---------------------------------------------------- Category and units
+
+void frmTavrix::Form_Load() {
+    // Shown first: the first conversion ends by focusing the value box.
+    show();
+    for (std::string_view name : mensaro::kCategoryNames)
+        lstType->appendEntry(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    lstType->setCurrentRow(0);  // runs lstType_Click
+}
+
+void frmTavrix::lstType_Click() {
+    {
+        const QSignalBlocker blockFrom(lstFrom);
+        const QSignalBlocker blockTo(lstTo);
+        lstFrom->clear();
+        lstTo->clear();
+    }
+    lblResult->setText(QString());
+    LoadUnits();
+}
+
+void frmTavrix::LoadUnits() {
+    if (auto table = mensaro::CategoryTable(lstType->selectedText().toStdString())) UnitList = std::move(*table);
+    for (std::size_t i = 0; i < UnitList.size() / 2; ++i) {
+        const std::string_view name = mensaro::UnitName(UnitList, i);
+        const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        lstFrom->appendEntry(text);
+        lstTo->appendEntry(text);
+    }
+    lstFrom->setCurrentRow(0);  // lstFrom_Click: no target yet, so no conversion
+    lstTo->setCurrentRow(0);    // lstTo_Click: the one conversion of this load
+    lblFrom->setText(lstFrom->selectedText());
+    lblTo->setText(lstTo->selectedText());
+}
+
+void frmTavrix::lstFrom_Click() {
+    const int from = lstFrom->currentRow();
+    const int to = lstTo->currentRow();
+    if (from > -1 && to > -1) DoCalc();
+    lblFrom->setText(lstFrom->selectedText());
+}
+
+void frmTavrix::lstTo_Click() {
+    const int from = lstFrom->currentRow();
+    const int to = lstTo->currentRow();
+    if (from > -1 && to > -1) DoCalc();
+    lblTo->setText(lstTo->selectedText());
+}
+
+// --------------------------------------------------------- Result update
+
+void frmTavrix::DoCalc() {
+    const std::string value = txtFrom->text().toStdString();
+    const int from = lstFrom->currentRow();
+    const int to = lstTo->currentRow();
+    const std::string category = lstType->selectedText().toStdString();
+    const QString result = QString::fromStdString(mensaro::ConvertValue(UnitList, category, value, from, to));
+    lblResult->setText(result);
+    Q_EMIT resultShown(result);
+
+    const bool hadFocus = txtFrom->hasFocus();
+    txtFrom->setFocus(Qt::OtherFocusReason);
+    // An inactive window gets its focus-in only when activated; select now so
+    // the value is ready to be typed over either way.
+    if (!hadFocus && !txtFrom->hasFocus()) SelectLen();
+}
+
+// ----------------------------------------------------------- Value entry
+
+void frmTavrix::txtFrom_Change() { DoCalc(); }
+
+void frmTavrix::txtFrom_Click() { SelectLen(); }
+
+void frmTavrix::txtFrom_GotFocus() { SelectLen(); }
+
+void frmTavrix::txtFrom_KeyDown(int keyCode) {
+    if (keyCode == Qt::Key_Up || keyCode == Qt::Key_Down) {
+        const double value = mensaro::ReadNumber(txtFrom->text().toStdString());
+        if (!std::isfinite(value)) return;  // nothing sensible to step from
+        const double stepped = keyCode == Qt::Key_Up ? value + kStep : value - kStep;
+        txtFrom->writeText(QString::fromStdString(mensaro::WriteNumber(stepped)));
+    } else if (keyCode == Qt::Key_Escape) {
+        txtFrom->writeText(QString());
+        lblResult->setText(QStringLiteral("0"));
+    }
+}
+
+void frmTavrix::SelectLen() { txtFrom->setSelection(0, static_cast<int>(txtFrom->text().size())); }
+
+// ------------------------------------- Motion, clipboard, link and exit
+
+void frmTavrix::Timer1_Timer() {
+    const int side = SideOf(lblResult->alignment());
+    if (side == kLeft || side == kRight) {
+        LastSide = static_cast<quint8>(side);
+        lblResult->setAlignment(AlignmentOf(kCentre));
+    } else {
+        lblResult->setAlignment(AlignmentOf(LastSide == kLeft ? kRight : kLeft));
+    }
+}
+
+void frmTavrix::lblResult_Click() { QGuiApplication::clipboard()->setText(lblResult->text()); }
+
+void frmTavrix::Image1_Click() { OpenLink(QString::fromLatin1(kWebAddress)); }
+
+void frmTavrix::OpenLink(const QString& address) {
+    if (QDesktopServices::openUrl(QUrl(address))) return;
+    // No browser to hand it to: say so and carry on.
+    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
+                                tr("The web page could not be opened:\n%1").arg(address), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("linkFailed"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void frmTavrix::cmdExit_Click() { close(); }
+
+void frmTavrix::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();  // at once, even with a message box still open
+}
+
+bool frmTavrix::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+            if (watched == lblResult) lblResult_Click();
+            if (watched == Image1) Image1_Click();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,89 @@
+// The one window of Mensaro: three lists (category, from, to), the value box,
+// the result label, and a few small extras (moving result, copy on click,
+// web link, exit). Handlers gather the inputs and hand them to the core's
+// ConvertValue; all arithmetic and text rules live in core/.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "core/catalogue.h"
+
+class ListBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class ValueBox;
+
+class frmTavrix : public QWidget {
+    Q_OBJECT
+public:
+    // The page the picture opens: a plain account of converting units.
+    static constexpr char kWebAddress[] = "https://en.wikipedia.org/wiki/Conversion_of_units";
+
+    explicit frmTavrix(QWidget* parent = nullptr);
+
+    // Shows the window, lists the categories and loads the first one, which
+    // runs the first conversion.
+    void Form_Load();
+
+Q_SIGNALS:
+    // After every conversion, with the text the result label now shows.
+    void resultShown(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class TestFrmTavrix;
+
+    void CreateControls();
+    void ConnectHandlers();
+
+    // Category and unit selection.
+    void lstType_Click();
+    void LoadUnits();
+    void lstFrom_Click();
+    void lstTo_Click();
+
+    // Result update.
+    void DoCalc();
+
+    // Value entry.
+    void txtFrom_Change();
+    void txtFrom_Click();
+    void txtFrom_GotFocus();
+    void txtFrom_KeyDown(int keyCode);
+    void SelectLen();
+
+    // Motion, clipboard, link, exit.
+    void Timer1_Timer();
+    void lblResult_Click();
+    void Image1_Click();
+    void OpenLink(const QString& address);
+    void cmdExit_Click();
+
+    // The controls, in creation order.
+    QTimer* Timer1 = nullptr;
+    ListBox* lstTo = nullptr;
+    ListBox* lstFrom = nullptr;
+    ListBox* lstType = nullptr;
+    ValueBox* txtFrom = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* lblTo = nullptr;
+    QLabel* lblFrom = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblResult = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+
+    // The table of the current category; empty until Form_Load loads one.
+    mensaro::UnitList UnitList;
+    // The side the result text last moved to the centre from: 0 left, 1 right.
+    quint8 LastSide = 0;
+};

@@ -1,0 +1,26 @@
+#include "ui/listbox.h"
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void ListBox::appendEntry(const QString& text) {
+    auto* item = new QListWidgetItem(text, this);
+    item->setSizeHint(QSize(0, kRowHeight));
+}
+
+QString ListBox::selectedText() const {
+    // The current row is the selection: selectionCommand() never lets them
+    // part, and while a click is being handled the selection lags behind.
+    const QListWidgetItem* item = currentItem();
+    return item ? item->text() : QString();
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index, const QEvent*) const {
+    return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+}
