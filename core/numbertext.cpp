@@ -66,6 +66,17 @@ double ReadDecimal(std::string_view s) {
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
 
+    // The usual case. Past the sign, from_chars has the same grammar (digits
+    // with at most one point, then an optional E, sign and digits) and stops
+    // where this rule stops; only numbers beyond its range need the careful
+    // path below.
+    if (i < s.size() && (IsDigit(s[i]) || s[i] == '.')) {
+        double value = 0.0;
+        const auto [ptr, ec] = std::from_chars(s.data() + i, s.data() + s.size(), value);
+        if (ec == std::errc()) return negative ? -value : value;
+        if (ec == std::errc::invalid_argument) return 0.0;
+    }
+
     // Digits with at most one point; remember where the significant ones are.
     std::size_t digitCount = 0;       // all digits seen
     std::size_t digitsBeforePoint = 0;
@@ -217,8 +228,7 @@ std::string WriteNumber(double value) {
     const Decimal15 d = RoundTo15(value);
     const std::size_t n = SignificantLength(d.digits);
     const int e = d.exponent;
-    std::string out;
-    out.reserve(24);
+    std::string out;  // at most "-1.23456789012345E-308": within the small-string buffer mostly
     if (d.negative) out.push_back('-');
 
     if (e >= -4 && e <= 14) {
@@ -296,23 +306,21 @@ std::string FormatByPattern(double value, std::string_view pattern) {
         return index >= 0 && index < static_cast<long>(length) ? digits[static_cast<std::size_t>(index)] : '0';
     };
 
-    std::string out;
-    out.reserve(static_cast<std::size_t>(std::max(e, 0)) + static_cast<std::size_t>(maxDecimals) + 8);
-    if (negative && length > 0) out.push_back('-');  // never "-0.00"
-
+    const bool minus = negative && length > 0;  // never "-0.00"
     const int integerDigits = std::max(length > 0 ? e + 1 : 0, shape.minIntegerDigits);
-    for (int place = integerDigits - 1; place >= 0; --place) out.push_back(digitAt(static_cast<long>(e) - place));
-
-    std::array<char, 64> fraction{};
-    int shown = 0;
-    for (int k = 1; k <= maxDecimals && k <= static_cast<int>(fraction.size()); ++k) {
-        fraction[static_cast<std::size_t>(k - 1)] = digitAt(static_cast<long>(e) + k);
-        if (fraction[static_cast<std::size_t>(k - 1)] != '0') shown = k;
-    }
+    int shown = 0;  // decimals up to the last non-zero one, at least the fixed ones
+    for (int k = 1; k <= maxDecimals; ++k)
+        if (digitAt(static_cast<long>(e) + k) != '0') shown = k;
     shown = std::max(shown, shape.minDecimals);
+
+    // Sized once, so short results need no allocation at all.
+    std::string out(static_cast<std::size_t>((minus ? 1 : 0) + integerDigits + (shown > 0 ? shown + 1 : 0)), '0');
+    auto it = out.begin();
+    if (minus) *it++ = '-';
+    for (int place = integerDigits - 1; place >= 0; --place) *it++ = digitAt(static_cast<long>(e) - place);
     if (shown > 0) {
-        out.push_back('.');
-        out.append(fraction.data(), static_cast<std::size_t>(shown));
+        *it++ = '.';
+        for (int k = 1; k <= shown; ++k) *it++ = digitAt(static_cast<long>(e) + k);
     }
     return out;
 }
