@@ -9,11 +9,18 @@ build:
 run: build
 	./build/default/app/mensaro
 
+# Every test three ways: the normal build, everything under AddressSanitizer
+# and UndefinedBehaviorSanitizer (leaks included), and the core's fuzzers.
+TEST_PRESETS := default sanitize fuzz
+
 test:
 	bash scripts/setup.sh test
-	cmake --preset default
-	cmake --build --preset default
-	ctest --preset default
+	set -e; for preset in $(TEST_PRESETS); do \
+	    echo "=== $$preset ==="; \
+	    cmake --preset $$preset; \
+	    cmake --build --preset $$preset; \
+	    ctest --preset $$preset; \
+	done
 
 bench: build
 	./build/default/bench/core_bench

@@ -38,6 +38,9 @@ std::string ConvertValue(const UnitList& list, std::string_view category, std::s
 
     if (category == kTemperatureCategory)
         return FormatByPattern(ConvertTemperature(value, from, to), kTemperaturePattern);
+    // A unit to itself is the value itself: going through the base unit could
+    // move it by a rounding step, or overflow on the way for a huge value.
+    if (from == to) return FormatByPattern(value, kGeneralPattern);
     const double product = value * fromFactor;
     return FormatByPattern(product / toFactor, kGeneralPattern);
 }

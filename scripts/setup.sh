@@ -10,7 +10,7 @@ packages=(
     fonts-liberation2 fontconfig
 )
 if [[ "${1:-build}" == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev locales xvfb xauth)
+    packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 #include <cmath>
 
@@ -290,7 +291,18 @@ void frmTavrix::Timer1_Timer() {
     }
 }
 
-void frmTavrix::lblResult_Click() { QGuiApplication::clipboard()->setText(lblResult->text()); }
+void frmTavrix::lblResult_Click() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString text = lblResult->text();
+    clipboard->setText(text, clipboardMode_);
+    // Reading it back is the only way to learn that no clipboard could be had.
+    if (clipboard->text(clipboardMode_) == text) return;
+    // Shown once the click is over: the click itself would hide the tip.
+    QTimer::singleShot(0, lblResult, [this] {
+        QToolTip::showText(lblResult->mapToGlobal(QPoint(0, lblResult->height())),
+                           tr("The clipboard is not available: nothing was copied."), lblResult);
+    });
+}
 
 void frmTavrix::Image1_Click() { OpenLink(QString::fromLatin1(kWebAddress)); }
 

@@ -4,6 +4,7 @@
 // ConvertValue; all arithmetic and text rules live in core/.
 #pragma once
 
+#include <QClipboard>
 #include <QString>
 #include <QWidget>
 
@@ -37,6 +38,7 @@ protected:
 
 private:
     friend class TestFrmTavrix;
+    friend class TestSoak;
 
     void CreateControls();
     void ConnectHandlers();
@@ -86,4 +88,6 @@ private:
     mensaro::UnitList UnitList;
     // The side the result text last moved to the centre from: 0 left, 1 right.
     quint8 LastSide = 0;
+    // Where a click on the result copies to: the system clipboard.
+    QClipboard::Mode clipboardMode_ = QClipboard::Clipboard;
 };

@@ -78,6 +78,10 @@ const ConversionCase kCases[] = {
     {"ValueBeyondRange", "Distance", "1E999", 0, 0, "Overflow"},
     {"NegativeBeyondRange", "Temprature", "-1E999", 0, 2, "Overflow"},
     {"LargestStillFits", "Distance", "1E300", 1, 0, "12" + std::string(300, '0') + ".00"},
+    // A unit to itself is the value, even where the way through the base unit
+    // would overflow.
+    {"HugeKilometersToThemselves", "Distance", "1E308", 10, 10, "1" + std::string(308, '0') + ".00"},
+    {"CuInchToItself", "Volume", "0.1", 3, 3, "0.10"},
     // Only the exact category text selects the temperature formulas.
     {"TemperatureSpelledRightTakesFactors", "Temperature", "100", 0, 1, "100.00"},
 };

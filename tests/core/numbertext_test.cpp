@@ -163,7 +163,9 @@ double RoundedTo15(double value) {
     char buf[40];
     const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
     double rounded = 0;
-    std::from_chars(buf, end, rounded);
+    // Near the top of the range the rounded value may lie beyond it.
+    if (std::from_chars(buf, end, rounded).ec == std::errc::result_out_of_range)
+        return std::copysign(std::numeric_limits<double>::infinity(), value);
     return rounded;
 }
 
@@ -184,6 +186,10 @@ TEST(WriteNumber, ReadsBackAsTheValueRoundedTo15Digits) {
         }
     }
     EXPECT_GT(checked, 7000);
+    // The largest doubles round to 15 digits beyond the range, and read back so.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(ReadNumber(WriteNumber(largest)), RoundedTo15(largest));
+    EXPECT_EQ(ReadNumber(WriteNumber(-largest)), -kInf);
 }
 
 // ---------------------------------------------------------- FormatByPattern

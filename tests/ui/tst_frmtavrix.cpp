@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "ui/frmtavrix.h"
 #include "ui/listbox.h"
@@ -361,6 +362,18 @@ private Q_SLOTS:
         QTest::keyClick(box(), Qt::Key_Escape);
         QTest::mouseClick(window->lblResult, Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0"));
+    }
+
+    void a_clipboard_that_cannot_be_had_is_reported_and_the_window_goes_on() {
+        // The offscreen platform has no selection clipboard: copying there fails.
+        QVERIFY(!QApplication::clipboard()->supportsSelection());
+        window->clipboardMode_ = QClipboard::Selection;
+        QTest::mouseClick(window->lblResult, Qt::LeftButton);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("The clipboard is not available: nothing was copied."));
+        QToolTip::hideText();
+        type("4");
+        QCOMPARE(result(), QStringLiteral("4.00"));
     }
 
     void tab_cycles_value_exit_type_from_to_and_back() {
