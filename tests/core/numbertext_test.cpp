@@ -10,12 +10,14 @@
 #include <string>
 
 #include "tests/core/locale_guard.h"
+#include "tests/core/reference.h"
 
 #include "tests/core/table_rows.h"
 
 namespace {
 
 using mensaro_test::PrintTo;
+using mensaro_test::RoundedTo15;
 using mensaro_test::RowName;
 
 using mensaro::FormatByPattern;
@@ -157,17 +159,6 @@ TEST_P(WriteNumberTest, WritesPlainOrExponentForm) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, WriteNumberTest, testing::ValuesIn(kWriteCases), RowName<WriteCase>);
-
-// The value rounded to 15 significant digits, by the standard library alone.
-double RoundedTo15(double value) {
-    char buf[40];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
-    double rounded = 0;
-    // Near the top of the range the rounded value may lie beyond it.
-    if (std::from_chars(buf, end, rounded).ec == std::errc::result_out_of_range)
-        return std::copysign(std::numeric_limits<double>::infinity(), value);
-    return rounded;
-}
 
 // Reading what was written gives the value rounded to 15 significant digits,
 // across the whole range, for both signs and for awkward mantissas.

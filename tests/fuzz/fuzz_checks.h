@@ -10,6 +10,10 @@
 #include <limits>
 #include <string>
 
+#include "tests/core/reference.h"
+
+using mensaro_test::RoundedTo15;
+
 #define FUZZ_CHECK(condition)                                                              \
     do {                                                                                   \
         if (!(condition)) {                                                                \
@@ -20,17 +24,6 @@
 
 // Equal, and the same sign for zeros.
 inline bool SameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
-
-// The value rounded to 15 significant digits, by the standard library alone.
-inline double RoundedTo15(double value) {
-    char buf[40];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
-    double rounded = 0;
-    // Near the top of the range the rounded value may lie beyond it.
-    if (std::from_chars(buf, end, rounded).ec == std::errc::result_out_of_range)
-        return std::copysign(std::numeric_limits<double>::infinity(), value);
-    return rounded;
-}
 
 // -?[0-9]+\.[0-9]{2,M}, and no minus before a zero.
 inline bool IsResultText(const std::string& text, int maxDecimals) {
