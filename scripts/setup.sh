@@ -6,11 +6,12 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev librsvg2-bin
     fonts-liberation2 fontconfig
 )
 if [[ "${1:-build}" == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev)
+    packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
+               dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 
