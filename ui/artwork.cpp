@@ -64,7 +64,8 @@ QPixmap DrawBanner(qreal devicePixelRatio) {
 
 QIcon DrawAppIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
+    // Every size a title bar or task bar asks for at scale 1, 1.5 and 2.
+    for (int size : {16, 24, 32, 48, 64, 96, 128}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);

@@ -17,6 +17,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "ui/artwork.h"
+#include "ui/contrast.h"
 #include "ui/listbox.h"
 #include "ui/valuebox.h"
 
@@ -31,6 +32,7 @@ constexpr int kClientHeight = 4425;
 constexpr int kTimerInterval = 300;  // milliseconds
 constexpr int kMaxTypedLength = 9;
 constexpr double kStep = 0.001;
+const QColor kResultBackground(0xFF, 0xFF, 0xC0);  // light yellow
 
 // Result label alignment codes, as the motion cycles through them.
 enum Side : int { kLeft = 0, kRight = 1, kCentre = 2 };
@@ -111,10 +113,10 @@ void frmTavrix::CreateControls() {
         {lstType, "lstType", "Select Type", 68, 360, 1755, 2190},
         {txtFrom, "txtFrom", "Enter Value to convert", 60, 2940, 2175, 315},
         {cmdExit, "cmdExit", "Exit", 3765, 3690, 1755, 555},
-        {Image1, "Image1", "Visit my website", 60, 3600, 3330, 735},
+        {Image1, "Image1", "Open a web page about converting units", 60, 3600, 3330, 735},
         {Label6, "Label6", "equals", 2280, 2950, 165, 300},
-        {lblTo, "lblTo", "To unit name", 3540, 3300, 1995, 240},
-        {lblFrom, "lblFrom", "From unit name", 240, 3300, 1995, 240},
+        {lblTo, "lblTo", "To unit", 3540, 3300, 1995, 240},
+        {lblFrom, "lblFrom", "From unit", 240, 3300, 1995, 240},
         {Label5, "Label5", "To", 3780, 60, 255, 240},
         {Label4, "Label4", "From", 1920, 60, 465, 240},
         {Label1, "Label1", "Select Type", 68, 60, 1095, 240},
@@ -153,10 +155,13 @@ void frmTavrix::CreateControls() {
     lblResult->setLineWidth(1);
     lblResult->setAlignment(AlignmentOf(kRight));
     lblResult->setAutoFillBackground(true);
-    QPalette resultColours = lblResult->palette();
-    resultColours.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    lblResult->setPalette(resultColours);
+    UpdateResultColours();
     lblResult->setToolTip(QStringLiteral("Click here to Copy the Result to the Clipboard"));
+
+    // Screen readers give the tool tip as the description.
+    for (QWidget* control : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(cmdExit),
+                             static_cast<QWidget*>(Image1), static_cast<QWidget*>(lblResult)})
+        control->setAccessibleDescription(control->toolTip());
 
     // Tab cycle: value box, Exit, then the three lists left to right.
     setTabOrder(txtFrom, cmdExit);
@@ -190,6 +195,15 @@ void frmTavrix::ConnectHandlers() {
     Image1->installEventFilter(this);
 }
 
+// A label that shows a value is named for screen readers by its role and
+// the value, so a change of value is announced as a change of name. Moving
+// the text (Timer1_Timer) changes neither, so it is never announced.
+void frmTavrix::ShowText(QLabel* label, const QString& text) {
+    label->setText(text);
+    const QString role = label == lblResult ? tr("Result") : label == lblFrom ? tr("From unit") : tr("To unit");
+    label->setAccessibleName(text.isEmpty() ? role : tr("%1: %2").arg(role, text));
+}
+
 // ---------------------------------------------------- Category and units
 
 void frmTavrix::Form_Load() {
@@ -207,7 +221,7 @@ void frmTavrix::lstType_Click() {
         lstFrom->clear();
         lstTo->clear();
     }
-    lblResult->setText(QString());
+    ShowText(lblResult, QString());
     LoadUnits();
 }
 
@@ -221,22 +235,22 @@ void frmTavrix::LoadUnits() {
     }
     lstFrom->setCurrentRow(0);  // lstFrom_Click: no target yet, so no conversion
     lstTo->setCurrentRow(0);    // lstTo_Click: the one conversion of this load
-    lblFrom->setText(lstFrom->selectedText());
-    lblTo->setText(lstTo->selectedText());
+    ShowText(lblFrom, lstFrom->selectedText());
+    ShowText(lblTo, lstTo->selectedText());
 }
 
 void frmTavrix::lstFrom_Click() {
     const int from = lstFrom->currentRow();
     const int to = lstTo->currentRow();
     if (from > -1 && to > -1) DoCalc();
-    lblFrom->setText(lstFrom->selectedText());
+    ShowText(lblFrom, lstFrom->selectedText());
 }
 
 void frmTavrix::lstTo_Click() {
     const int from = lstFrom->currentRow();
     const int to = lstTo->currentRow();
     if (from > -1 && to > -1) DoCalc();
-    lblTo->setText(lstTo->selectedText());
+    ShowText(lblTo, lstTo->selectedText());
 }
 
 // --------------------------------------------------------- Result update
@@ -247,7 +261,7 @@ void frmTavrix::DoCalc() {
     const int to = lstTo->currentRow();
     const std::string category = lstType->selectedText().toStdString();
     const QString result = QString::fromStdString(mensaro::ConvertValue(UnitList, category, value, from, to));
-    lblResult->setText(result);
+    ShowText(lblResult, result);
     Q_EMIT resultShown(result);
 
     const bool hadFocus = txtFrom->hasFocus();
@@ -273,7 +287,7 @@ void frmTavrix::txtFrom_KeyDown(int keyCode) {
         txtFrom->writeText(QString::fromStdString(mensaro::WriteNumber(stepped)));
     } else if (keyCode == Qt::Key_Escape) {
         txtFrom->writeText(QString());
-        lblResult->setText(QStringLiteral("0"));
+        ShowText(lblResult, QStringLiteral("0"));
     }
 }
 
@@ -317,6 +331,21 @@ void frmTavrix::OpenLink(const QString& address) {
 }
 
 void frmTavrix::cmdExit_Click() { close(); }
+
+// The result keeps its light yellow under every colour scheme; its text is
+// the scheme's window text where that reads on yellow, and dark where not
+// (a dark scheme's light text would all but vanish).
+void frmTavrix::UpdateResultColours() {
+    QPalette colours = lblResult->palette();
+    colours.setColor(QPalette::Window, kResultBackground);
+    colours.setColor(QPalette::WindowText, mensaro::ReadableOn(kResultBackground, palette().color(QPalette::WindowText)));
+    lblResult->setPalette(colours);
+}
+
+void frmTavrix::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) UpdateResultColours();
+    QWidget::changeEvent(event);
+}
 
 void frmTavrix::closeEvent(QCloseEvent* event) {
     event->accept();

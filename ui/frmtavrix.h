@@ -34,6 +34,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -42,6 +43,8 @@ private:
 
     void CreateControls();
     void ConnectHandlers();
+    void ShowText(QLabel* label, const QString& text);
+    void UpdateResultColours();
 
     // Category and unit selection.
     void lstType_Click();

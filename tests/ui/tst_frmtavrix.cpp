@@ -1,4 +1,5 @@
 // The window driven as a user drives it: keys, clicks, the clipboard.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "ui/contrast.h"
 #include "ui/frmtavrix.h"
 #include "ui/listbox.h"
 #include "ui/valuebox.h"
@@ -124,6 +126,95 @@ private Q_SLOTS:
         QCOMPARE(window->lblResult->geometry(), QRect(164, 196, 205, 21));
         QCOMPARE(window->Image1->geometry(), QRect(4, 240, 222, 49));
         QCOMPARE(window->Image1->pixmap().deviceIndependentSize(), QSizeF(220, 47));
+    }
+
+    void every_control_is_named_for_screen_readers() {
+        struct Expected {
+            QWidget* control;
+            QAccessible::Role role;
+            QString name;
+            QString description;
+        };
+        const Expected expected[] = {
+            {window->lstType, QAccessible::List, "Select Type", ""},
+            {window->lstFrom, QAccessible::List, "From unit", ""},
+            {window->lstTo, QAccessible::List, "To unit", ""},
+            {box(), QAccessible::EditableText, "Enter Value to convert", box()->toolTip()},
+            {window->cmdExit, QAccessible::Button, "Exit", "Close the application"},
+            {window->Image1, QAccessible::Graphic, "Open a web page about converting units", "Visit my website"},
+            {window->lblResult, QAccessible::StaticText, "Result: 1.00", window->lblResult->toolTip()},
+            {window->lblFrom, QAccessible::StaticText, "From unit: Inch", ""},
+            {window->lblTo, QAccessible::StaticText, "To unit: Inch", ""},
+            {window->Label1, QAccessible::StaticText, "Select Type", ""},
+            {window->Label2, QAccessible::StaticText, "Enter Value to convert", ""},
+            {window->Label3, QAccessible::StaticText, "Result", ""},
+            {window->Label4, QAccessible::StaticText, "From", ""},
+            {window->Label5, QAccessible::StaticText, "To", ""},
+            {window->Label6, QAccessible::StaticText, "equals", ""},
+        };
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window.get());
+        QVERIFY(root);
+        QCOMPARE(root->text(QAccessible::Name), QStringLiteral("Mensaro"));
+        QCOMPARE(root->childCount(), static_cast<int>(std::size(expected)));
+        for (const Expected& e : expected) {
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(e.control);
+            QVERIFY2(root->indexOfChild(control) >= 0, qPrintable(e.control->objectName()));
+            QCOMPARE(control->role(), e.role);
+            QCOMPARE(control->text(QAccessible::Name), e.name);
+            QCOMPARE(control->text(QAccessible::Description), e.description);
+        }
+    }
+
+    // Qt announces a label through a change of its accessible name (a label
+    // has no text or value interface to announce through). The offscreen
+    // platform has no screen reader bridge to deliver the event to, so this
+    // checks the name itself: new with every result, untouched by the motion.
+    void a_new_result_changes_its_spoken_name_and_its_motion_does_not() {
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(window->lblResult);
+        type("7");
+        QCOMPARE(result->text(QAccessible::Name), QStringLiteral("Result: 7.00"));
+        for (int tick = 0; tick < 4; ++tick) {
+            window->Timer1_Timer();
+            QCOMPARE(result->text(QAccessible::Name), QStringLiteral("Result: 7.00"));
+        }
+        QTest::keyClick(box(), Qt::Key_Escape);
+        QCOMPARE(result->text(QAccessible::Name), QStringLiteral("Result: 0"));
+        clickRow(window->lstType, 1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->lblFrom)->text(QAccessible::Name),
+                 QStringLiteral("From unit: Sq.Inch"));
+    }
+
+    void the_design_fonts_resolve_to_the_installed_faces() {
+        QCOMPARE(QFontInfo(window->lstType->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(window->Label1->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(box()->font()).family(), QStringLiteral("Liberation Mono"));
+        QCOMPARE(window->lstType->font().pointSizeF(), 9.75);
+        QCOMPARE(box()->font().pointSizeF(), 9.75);
+        QVERIFY(window->lblResult->font().bold());
+        QCOMPARE(window->Label6->font().pointSizeF(), 12.0);
+        QVERIFY(window->Label6->font().bold());
+        QVERIFY(!window->Label1->font().bold());
+    }
+
+    void the_result_stays_readable_under_a_dark_scheme() {
+        const QColor yellow(0xFF, 0xFF, 0xC0);
+        const QPalette light = QApplication::palette();
+        QCOMPARE(window->lblResult->palette().color(QPalette::Window), yellow);
+        QCOMPARE(window->lblResult->palette().color(QPalette::WindowText), light.color(QPalette::WindowText));
+
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2A, 0x2A, 0x2E));
+        dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
+        QApplication::setPalette(dark);
+        const QColor text = window->lblResult->palette().color(QPalette::WindowText);
+        const QColor background = window->lblResult->palette().color(QPalette::Window);
+        QApplication::setPalette(light);
+
+        QCOMPARE(background, yellow);
+        QVERIFY2(mensaro::ContrastRatio(text, yellow) >= 4.5, qPrintable(text.name()));
+        QVERIFY(mensaro::ContrastRatio(QColor(0xF0, 0xF0, 0xF0), yellow) < 4.5);  // the scheme's own would not do
+        // And back under the light scheme, the scheme's colour again.
+        QCOMPARE(window->lblResult->palette().color(QPalette::WindowText), light.color(QPalette::WindowText));
     }
 
     void tool_tips_are_on_the_four_controls_that_have_them() {
