@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; each target installs what it needs first.
-.PHONY: run build test bench clean
+.PHONY: run build test bench package clean
 
 build:
 	bash scripts/setup.sh build
@@ -21,6 +21,10 @@ test:
 	    cmake --build --preset $$preset; \
 	    ctest --preset $$preset; \
 	done
+
+package: build
+	bash scripts/setup.sh package
+	cd build/default && cpack -G DEB
 
 bench: build
 	./build/default/bench/core_bench

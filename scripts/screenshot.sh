@@ -11,7 +11,7 @@ done
 [[ -x build/default/app/mensaro ]] || make build
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 app=
 trap 'kill ${app:-} $xvfb 2>/dev/null || true' EXIT

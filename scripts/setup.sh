@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Mensaro needs to build, run and test on Debian 12, and
 # generates the locales the tests run under. Safe to run again: it only
-# installs what is missing. Usage: scripts/setup.sh [build|test]
+# installs what is missing. Usage: scripts/setup.sh [build|package|test]
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,9 @@ packages=(
     qt6-base-dev libgl-dev librsvg2-bin
     fonts-liberation2 fontconfig
 )
+if [[ "${1:-build}" == package ]]; then
+    packages+=(dpkg-dev)
+fi
 if [[ "${1:-build}" == test ]]; then
     packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64)
