@@ -26,8 +26,15 @@ package: build
 	bash scripts/setup.sh package
 	cd build/default && cpack -G DEB
 
-bench: build
+# Micro-benchmarks of the core, the window's latency, and start-up against a
+# bare Qt window (on a private Xvfb). Times are reported, never asserted.
+bench:
+	bash scripts/setup.sh bench
+	cmake --preset default
+	cmake --build --preset default
 	./build/default/bench/core_bench
+	QT_QPA_PLATFORM=offscreen ./build/default/bench/tst_latency -minimumvalue 1000
+	bash bench/startup/run.sh 20
 
 clean:
 	rm -rf build

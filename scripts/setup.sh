@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Mensaro needs to build, run and test on Debian 12, and
 # generates the locales the tests run under. Safe to run again: it only
-# installs what is missing. Usage: scripts/setup.sh [build|package|test]
+# installs what is missing. Usage: scripts/setup.sh [build|package|bench|test]
 set -euo pipefail
 
 packages=(
@@ -12,8 +12,11 @@ packages=(
 if [[ "${1:-build}" == package ]]; then
     packages+=(dpkg-dev)
 fi
+if [[ "${1:-build}" == bench ]]; then
+    packages+=(libbenchmark-dev libxcb1-dev xvfb x11-utils)
+fi
 if [[ "${1:-build}" == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
+    packages+=(libxcb1-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)

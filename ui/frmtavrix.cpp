@@ -19,6 +19,7 @@
 #include "ui/artwork.h"
 #include "ui/contrast.h"
 #include "ui/listbox.h"
+#include "ui/picture.h"
 #include "ui/valuebox.h"
 
 namespace {
@@ -74,7 +75,6 @@ frmTavrix::frmTavrix(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmTavrix"));
     setWindowTitle(QStringLiteral("Mensaro"));
-    setWindowIcon(mensaro::DrawAppIcon());
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setFont(SansFont(9.75));
     CreateControls();
@@ -90,7 +90,7 @@ void frmTavrix::CreateControls() {
     lstType = new ListBox(this);
     txtFrom = new ValueBox(kMaxTypedLength, this);
     cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
-    Image1 = new QLabel(this);
+    Image1 = new Picture(mensaro::DrawBanner, this);
     Label6 = MakeLabel(QStringLiteral("="), this);
     lblTo = new QLabel(this);
     lblFrom = new QLabel(this);
@@ -141,7 +141,6 @@ void frmTavrix::CreateControls() {
     Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Image1->setLineWidth(1);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(mensaro::DrawBanner(devicePixelRatioF()));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Visit my website"));
 
@@ -209,6 +208,8 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
 void frmTavrix::Form_Load() {
     // Shown first: the first conversion ends by focusing the value box.
     show();
+    // The title bar can wait a moment for its icon; the window need not.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(mensaro::DrawAppIcon()); });
     for (std::string_view name : mensaro::kCategoryNames)
         lstType->appendEntry(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     lstType->setCurrentRow(0);  // runs lstType_Click

@@ -11,6 +11,7 @@
 #include "core/catalogue.h"
 
 class ListBox;
+class Picture;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -76,7 +77,7 @@ private:
     ListBox* lstType = nullptr;
     ValueBox* txtFrom = nullptr;
     QPushButton* cmdExit = nullptr;
-    QLabel* Image1 = nullptr;
+    Picture* Image1 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* lblTo = nullptr;
     QLabel* lblFrom = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/contrast.h"
 #include "ui/frmtavrix.h"
 #include "ui/listbox.h"
+#include "ui/picture.h"
 #include "ui/valuebox.h"
 
 // Receives the links the window hands to the desktop.
@@ -125,6 +126,7 @@ private Q_SLOTS:
         QCOMPARE(window->lstType->geometry(), QRect(5, 24, 117, 146));
         QCOMPARE(window->lblResult->geometry(), QRect(164, 196, 205, 21));
         QCOMPARE(window->Image1->geometry(), QRect(4, 240, 222, 49));
+        QTRY_VERIFY(!window->Image1->pixmap().isNull());  // drawn when first painted
         QCOMPARE(window->Image1->pixmap().deviceIndependentSize(), QSizeF(220, 47));
     }
 

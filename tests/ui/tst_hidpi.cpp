@@ -59,6 +59,8 @@ private Q_SLOTS:
     }
 
     void the_picture_and_icon_are_drawn_for_the_device_pixels() {
+        QTRY_VERIFY(!control<QLabel>("Image1")->pixmap().isNull());  // drawn when first painted
+        QTRY_VERIFY(!window_->windowIcon().availableSizes().isEmpty());  // set once the window is up
         const QPixmap banner = control<QLabel>("Image1")->pixmap();
         QCOMPARE(banner.devicePixelRatio(), scale_);
         QCOMPARE(banner.size(), QSize(qRound(220 * scale_), qRound(47 * scale_)));
@@ -76,6 +78,7 @@ private Q_SLOTS:
     // The window draws its icon in code; the desktop shows the SVG. Both
     // must be the same picture.
     void the_window_icon_is_the_installed_icon() {
+        QTRY_VERIFY(!window_->windowIcon().isNull());
         const QImage installed = QImage(QStringLiteral(MENSARO_ICON_PNG)).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!installed.isNull());
         const QImage drawn = window_->windowIcon().pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);

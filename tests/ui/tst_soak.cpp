@@ -18,6 +18,7 @@
 #include "core/numbertext.h"
 #include "ui/frmtavrix.h"
 #include "ui/listbox.h"
+#include "ui/picture.h"
 #include "ui/valuebox.h"
 
 // Swallows the picture's link so that no browser is started.

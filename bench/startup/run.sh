@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs Mensaro and the bare Qt floor interleaved N times on a private Xvfb,
+# and prints medians, ranges and the ratios of Mensaro to the floor.
+#   bench/startup/run.sh [runs] [mensaro binary]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+runs=${1:-10}
+build=build/default
+mensaro=${2:-$build/app/mensaro}
+floor=$build/bench/startup/startup_floor
+probe=$build/bench/startup/startup_probe
+[[ -x $probe && -x $floor && -x $mensaro ]] || { echo "build first: make build" >&2; exit 1; }
+
+display=:$((120 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+export XDG_RUNTIME_DIR=$(mktemp -d)
+chmod 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+results=$(mktemp)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
+# One warm-up each, so the page cache treats both alike.
+"$probe" 200 "$floor" >/dev/null
+"$probe" 200 "$mensaro" >/dev/null
+for i in $(seq "$runs"); do
+    echo "floor $("$probe" 500 "$floor")" >>"$results"
+    echo "mensaro $("$probe" 500 "$mensaro")" >>"$results"
+done
+
+awk -v runs="$runs" '
+function median(a, n,   i, j, t) {
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+}
+{ n[$1]++; ms[$1, n[$1]] = $2; rss[$1, n[$1]] = $3 / 1024 }
+END {
+    for (p in n) {
+        for (i = 1; i <= n[p]; i++) { m[i] = ms[p, i]; r[i] = rss[p, i] }
+        lo = hi = m[1]; for (i = 1; i <= n[p]; i++) { if (m[i] < lo) lo = m[i]; if (m[i] > hi) hi = m[i] }
+        mm[p] = median(m, n[p]); mr[p] = median(r, n[p])
+        printf "%-8s to window %6.1f ms (%.1f-%.1f)   memory %5.1f MiB\n", p, mm[p], lo, hi, mr[p]
+    }
+    printf "ratio    to window %.2fx   memory %.2fx   (%d interleaved runs)\n", mm["mensaro"] / mm["floor"], mr["mensaro"] / mr["floor"], runs
+}' "$results"
