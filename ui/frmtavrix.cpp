@@ -206,8 +206,11 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
 // ---------------------------------------------------- Category and units
 
 void frmTavrix::Form_Load() {
-    // Shown first: the first conversion ends by focusing the value box.
+    // Shown first: the first conversion ends by focusing the value box. A new
+    // window takes the keyboard at once, also where no window manager would
+    // hand it over.
     show();
+    activateWindow();
     // The title bar can wait a moment for its icon; the window need not.
     QTimer::singleShot(0, this, [this] { setWindowIcon(mensaro::DrawAppIcon()); });
     for (std::string_view name : mensaro::kCategoryNames)
