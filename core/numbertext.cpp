@@ -261,6 +261,12 @@ std::string WriteNumber(double value) {
     return out;
 }
 
+std::string StepNumber(std::string_view text, double step) {
+    const double value = ReadNumber(text);
+    if (!std::isfinite(value)) return std::string(text);
+    return WriteNumber(value + step);
+}
+
 std::string FormatByPattern(double value, std::string_view pattern) {
     if (!std::isfinite(value)) return std::string(kOverflowText);
     const PatternShape shape = ParsePattern(pattern);

@@ -38,6 +38,15 @@ double ReadNumber(std::string_view text);
 // A value that is not finite writes as "Overflow".
 std::string WriteNumber(double value);
 
+// What the value box's Up and Down keys make of its text: the number read,
+// plus `step` (0.001 or -0.001), written again; rounding never piles up since
+// each step starts from the text. A text whose number is not finite (such as
+// "1E999") stays as it is.
+//   "5", +0.001 -> "5.001"     "0", -0.001 -> "-0.001"     "-0.001", +0.001 -> "0"
+//   "", +0.001  -> "0.001"     "12abc", +0.001 -> "12.001"  "1E999" -> "1E999"
+inline constexpr double kValueStep = 0.001;
+std::string StepNumber(std::string_view text, double step);
+
 // Formats a result by a "0.00##..." pattern: the value rounded to 15
 // significant digits, then to the pattern's decimals (halves away from zero),
 // trailing zeros dropped down to the fixed decimals; never an exponent, never

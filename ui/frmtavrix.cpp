@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
-#include <cmath>
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
@@ -32,7 +31,6 @@ constexpr int kClientWidth = 5610;
 constexpr int kClientHeight = 4425;
 constexpr int kTimerInterval = 300;  // milliseconds
 constexpr int kMaxTypedLength = 9;
-constexpr double kStep = 0.001;
 const QColor kResultBackground(0xFF, 0xFF, 0xC0);  // light yellow
 
 // Result label alignment codes, as the motion cycles through them.
@@ -49,18 +47,24 @@ int SideOf(Qt::Alignment alignment) {
     return kCentre;
 }
 
-// "MS Sans Serif" and "Courier New" are not on a Linux desktop; the
-// Liberation faces (installed with the program) keep the design's metrics
-// closest: a proportional sans-serif and a monospaced face.
-QFont DesignFont(const char* family, qreal points, bool bold = false) {
-    QFont font(QString::fromLatin1(family));
+// The design's "MS Sans Serif" and "Courier New" are not on a Linux desktop.
+// Named faces that the package depends on stand in for them, so the window
+// looks the same on every machine: Liberation Sans (a proportional face with
+// Arial's metrics) and Liberation Mono (Courier New's metrics).
+QFont DesignFont(const char* face, QFont::StyleHint hint, qreal points, bool bold) {
+    QFont font(QString::fromLatin1(face));
+    font.setStyleHint(hint);
     font.setPointSizeF(points);
     font.setBold(bold);
-    font.setStyleHint(font.family().contains(QLatin1String("Mono")) ? QFont::Monospace : QFont::SansSerif);
     return font;
 }
-QFont SansFont(qreal points, bool bold = false) { return DesignFont("Liberation Sans", points, bold); }
-QFont MonoFont(qreal points) { return DesignFont("Liberation Mono", points); }
+QFont SansFont(qreal points, bool bold = false) {
+    return DesignFont("Liberation Sans", QFont::SansSerif, points, bold);
+}
+QFont MonoFont(qreal points) { return DesignFont("Liberation Mono", QFont::Monospace, points, false); }
+
+// The core speaks UTF-8.
+QString FromCore(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -213,8 +217,7 @@ void frmTavrix::Form_Load() {
     activateWindow();
     // The title bar can wait a moment for its icon; the window need not.
     QTimer::singleShot(0, this, [this] { setWindowIcon(mensaro::DrawAppIcon()); });
-    for (std::string_view name : mensaro::kCategoryNames)
-        lstType->appendEntry(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    for (std::string_view name : mensaro::kCategoryNames) lstType->appendEntry(FromCore(name));
     lstType->setCurrentRow(0);  // runs lstType_Click
 }
 
@@ -232,10 +235,9 @@ void frmTavrix::lstType_Click() {
 void frmTavrix::LoadUnits() {
     if (auto table = mensaro::CategoryTable(lstType->selectedText().toStdString())) UnitList = std::move(*table);
     for (std::size_t i = 0; i < UnitList.size() / 2; ++i) {
-        const std::string_view name = mensaro::UnitName(UnitList, i);
-        const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-        lstFrom->appendEntry(text);
-        lstTo->appendEntry(text);
+        const QString name = FromCore(mensaro::UnitName(UnitList, i));
+        lstFrom->appendEntry(name);
+        lstTo->appendEntry(name);
     }
     lstFrom->setCurrentRow(0);  // lstFrom_Click: no target yet, so no conversion
     lstTo->setCurrentRow(0);    // lstTo_Click: the one conversion of this load
@@ -264,7 +266,7 @@ void frmTavrix::DoCalc() {
     const int from = lstFrom->currentRow();
     const int to = lstTo->currentRow();
     const std::string category = lstType->selectedText().toStdString();
-    const QString result = QString::fromStdString(mensaro::ConvertValue(UnitList, category, value, from, to));
+    const QString result = FromCore(mensaro::ConvertValue(UnitList, category, value, from, to));
     ShowText(lblResult, result);
     Q_EMIT resultShown(result);
 
@@ -285,10 +287,8 @@ void frmTavrix::txtFrom_GotFocus() { SelectLen(); }
 
 void frmTavrix::txtFrom_KeyDown(int keyCode) {
     if (keyCode == Qt::Key_Up || keyCode == Qt::Key_Down) {
-        const double value = mensaro::ReadNumber(txtFrom->text().toStdString());
-        if (!std::isfinite(value)) return;  // nothing sensible to step from
-        const double stepped = keyCode == Qt::Key_Up ? value + kStep : value - kStep;
-        txtFrom->writeText(QString::fromStdString(mensaro::WriteNumber(stepped)));
+        const double step = keyCode == Qt::Key_Up ? mensaro::kValueStep : -mensaro::kValueStep;
+        txtFrom->writeText(FromCore(mensaro::StepNumber(txtFrom->text().toStdString(), step)));
     } else if (keyCode == Qt::Key_Escape) {
         txtFrom->writeText(QString());
         ShowText(lblResult, QStringLiteral("0"));

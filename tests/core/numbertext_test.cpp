@@ -183,6 +183,54 @@ TEST(WriteNumber, ReadsBackAsTheValueRoundedTo15Digits) {
     EXPECT_EQ(ReadNumber(WriteNumber(-largest)), -kInf);
 }
 
+// --------------------------------------------------------------- StepNumber
+
+struct StepCase {
+    const char* name;
+    const char* text;
+    double step;
+    const char* expected;
+};
+
+const StepCase kStepCases[] = {
+    {"UpFrom5", "5", 0.001, "5.001"},
+    {"DownFrom5", "5", -0.001, "4.999"},
+    {"DownFromZero", "0", -0.001, "-0.001"},
+    {"UpToZero", "-0.001", 0.001, "0"},
+    {"UpFromEmpty", "", 0.001, "0.001"},
+    {"DownFromLetters", "abc", -0.001, "-0.001"},
+    {"TrailingLettersLost", "12abc", 0.001, "12.001"},
+    {"ExponentFormIn", "1E-05", 0.001, "0.00101"},
+    {"ExponentFormOut", "0.00101", -0.001, "1E-05"},
+    {"LostAtMagnitude", "99999999999999.9", 0.001, "99999999999999.9"},
+    {"InfiniteStays", "1E999", 0.001, "1E999"},
+    {"NegativeInfiniteStays", "-1e400x", -0.001, "-1e400x"},
+    {"HexStepped", "&HFF", 0.001, "255.001"},
+};
+
+class StepNumberTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(StepNumberTest, StepsFromTheTextShown) {
+    const StepCase& c = GetParam();
+    EXPECT_EQ(mensaro::StepNumber(c.text, c.step), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StepNumberTest, testing::ValuesIn(kStepCases), RowName<StepCase>);
+
+// From 1, a thousand steps up pass 1.001, 1.002 ... and end at exactly 2.
+TEST(StepNumber, AThousandStepsUpFromOneEndAtTwo) {
+    std::string text = "1";
+    for (int k = 1; k <= 1000; ++k) {
+        text = mensaro::StepNumber(text, mensaro::kValueStep);
+        const int thousandths = 1000 + k;
+        std::string expected = std::to_string(thousandths / 1000);
+        std::string fraction = std::to_string(1000 + thousandths % 1000).substr(1);
+        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+        if (!fraction.empty()) expected += "." + fraction;
+        ASSERT_EQ(text, expected) << "step " << k;
+    }
+}
+
 // ---------------------------------------------------------- FormatByPattern
 
 struct FormatCase {

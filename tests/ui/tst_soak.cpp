@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <cmath>
 #include <random>
 
 #include "core/conversion.h"
@@ -191,9 +190,8 @@ class TestSoak : public QObject {
     }
 
     static QString stepped(const QString& text, Qt::Key key) {
-        const double value = mensaro::ReadNumber(text.toStdString());
-        if (!std::isfinite(value)) return text;
-        return QString::fromStdString(mensaro::WriteNumber(key == Qt::Key_Up ? value + 0.001 : value - 0.001));
+        const double step = key == Qt::Key_Up ? mensaro::kValueStep : -mensaro::kValueStep;
+        return QString::fromStdString(mensaro::StepNumber(text.toStdString(), step));
     }
 
     void checkInvariants() {
