@@ -8,7 +8,7 @@ out=${1:-docs/screenshot.png}
 for tool in Xvfb xdotool xdpyinfo import; do
     command -v "$tool" >/dev/null || { echo "needs $tool: apt-get install xvfb xdotool x11-utils imagemagick" >&2; exit 1; }
 done
-[[ -x build/default/app/mensaro ]] || make build
+[[ -x build/default/app/mensaro ]] || bash scripts/build.sh build
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &

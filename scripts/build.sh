@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# One entry point for building Mensaro on Debian 12; each command first
+# installs what it needs (scripts/setup.sh), then uses the CMake presets.
+#   scripts/build.sh run       build and launch the program
+#   scripts/build.sh test      build and run every test, three ways
+#   scripts/build.sh bench     micro-benchmarks, latency and start-up figures
+#   scripts/build.sh package   build the Debian package
+#   scripts/build.sh build     just build
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build() {
+    bash scripts/setup.sh "${1:-build}"
+    cmake --preset default
+    cmake --build --preset default
+}
+
+case "${1:-}" in
+    build) build ;;
+    run)
+        build
+        exec ./build/default/app/mensaro
+        ;;
+    test)
+        bash scripts/setup.sh test
+        # The normal build; everything under AddressSanitizer and
+        # UndefinedBehaviorSanitizer (leaks included); the core's fuzzers.
+        for preset in default sanitize fuzz; do
+            echo "=== $preset ==="
+            cmake --preset "$preset"
+            cmake --build --preset "$preset"
+            ctest --preset "$preset"
+        done
+        ;;
+    bench)
+        build bench
+        ./build/default/bench/core_bench
+        QT_QPA_PLATFORM=offscreen ./build/default/bench/tst_latency -minimumvalue 1000
+        bash bench/startup/run.sh 20
+        ;;
+    package)
+        build package
+        cd build/default && cpack -G DEB
+        ;;
+    *)
+        sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+        exit 2
+        ;;
+esac
