@@ -43,7 +43,7 @@ case "${1:-}" in
         cd build/default && cpack -G DEB
         ;;
     *)
-        sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac
