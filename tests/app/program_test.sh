@@ -6,9 +6,22 @@ program=$1
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
+# True once the process catches SIGTERM (bit 15 of SigCgt): it is up and
+# ready to be asked to stop. Waits up to ten seconds.
+wait_until_listening() {
+    for _ in $(seq 100); do
+        local mask
+        mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
+        [[ -n $mask ]] && (( (16#$mask >> 14) & 1 )) && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 QT_QPA_PLATFORM=offscreen "$program" &
 pid=$!
-sleep 1
+wait_until_listening "$pid" || fail "the program did not come up"
+sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "the program did not keep running"
 kill -TERM "$pid"
 wait "$pid"

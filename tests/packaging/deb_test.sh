@@ -34,7 +34,11 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" 
 # The unpacked program starts, and ends cleanly when asked.
 QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/mensaro" &
 pid=$!
-sleep 1
+for _ in $(seq 100); do  # until it catches SIGTERM (bit 15 of SigCgt): it is up
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null) || break
+    [[ -n $mask ]] && (( (16#$mask >> 14) & 1 )) && break
+    sleep 0.1
+done
 kill -0 "$pid" 2>/dev/null || { echo "FAIL: the unpacked program did not start"; failed=1; }
 kill -TERM "$pid" 2>/dev/null || true
 wait "$pid" || { echo "FAIL: the unpacked program did not end cleanly"; failed=1; }
