@@ -21,7 +21,8 @@ constexpr double kLiter = 1000.0;
 
 // Factors are in the category's base unit (inch, square inch, milliliter,
 // gram, second). Some differ from today's definitions on purpose; they are
-// kept as the program has always had them.
+// kept as the program has always had them. One unit a line, as tables read.
+// clang-format off
 constexpr CatalogueUnit kDistance[] = {
     {"Inch", "1"},
     {"Feet", "12"},
@@ -96,6 +97,8 @@ constexpr CatalogueUnit kTime[] = {
     {"Decade", "315360000"},
     {"Century", "3153600000"},
 };
+
+// clang-format on
 
 // In the order of kCategoryNames.
 constexpr std::span<const CatalogueUnit> kCategoryUnits[] = {

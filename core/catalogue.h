@@ -11,8 +11,8 @@
 namespace mensaro {
 
 // The six categories, in list order. The misspelling is the program's own.
-inline constexpr std::array<std::string_view, 6> kCategoryNames = {
-    "Distance", "Area", "Volume", "Weight", "Temprature", "Time"};
+inline constexpr std::array<std::string_view, 6> kCategoryNames = {"Distance", "Area",       "Volume",
+                                                                   "Weight",   "Temprature", "Time"};
 
 inline constexpr std::string_view kTemperatureCategory = "Temprature";
 

@@ -28,7 +28,6 @@ namespace mensaro {
 //   Distance, "-3",  Feet (1) -> Inch (0)         -> "-36.00"
 //   Temprature, "0", Farenhite (1) -> Celsius (0) -> "-17.777778"
 //   Temprature, "50", Farenhite (1) -> Kelvin (2) -> "283.00"
-std::string ConvertValue(const UnitList& list, std::string_view category, std::string_view valueText,
-                         int from, int to);
+std::string ConvertValue(const UnitList& list, std::string_view category, std::string_view valueText, int from, int to);
 
 }  // namespace mensaro

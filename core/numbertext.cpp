@@ -13,9 +13,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 bool IsLetter(char c, char upper) { return c == upper || c == upper + ('a' - 'A'); }
 
@@ -25,8 +23,7 @@ double HexDigitsToDouble(std::string_view hex) {
     if (first == std::string_view::npos) return 0.0;
     hex.remove_prefix(first);
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value,
-                                           std::chars_format::hex);
+    const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
     if (ec == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
     return value;
 }
@@ -78,7 +75,7 @@ double ReadDecimal(std::string_view s) {
     }
 
     // Digits with at most one point; remember where the significant ones are.
-    std::size_t digitCount = 0;       // all digits seen
+    std::size_t digitCount = 0;  // all digits seen
     std::size_t digitsBeforePoint = 0;
     bool seenPoint = false;
     std::size_t firstSignificant = std::string_view::npos;  // index in s
@@ -124,9 +121,8 @@ double ReadDecimal(std::string_view s) {
 
     // Decimal exponent of the first significant digit, then range checks that
     // keep absurd exponents away from from_chars.
-    const std::int64_t leadExponent =
-        static_cast<std::int64_t>(digitsBeforePoint) - static_cast<std::int64_t>(firstSignificantOrdinal) - 1 +
-        exponent;
+    const std::int64_t leadExponent = static_cast<std::int64_t>(digitsBeforePoint) -
+                                      static_cast<std::int64_t>(firstSignificantOrdinal) - 1 + exponent;
     const double infinity = std::numeric_limits<double>::infinity();
     if (leadExponent > 400) return negative ? -infinity : infinity;
     if (leadExponent < -400) return zero;
@@ -160,8 +156,7 @@ struct Decimal15 {
 Decimal15 RoundTo15(double value) {
     // "-d.dddddddddddddde+ddd" at most.
     std::array<char, 32> buf{};
-    const auto end =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, 14).ptr;
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, 14).ptr;
     Decimal15 d;
     const char* p = buf.data();
     if (*p == '-') {

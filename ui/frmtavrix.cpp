@@ -111,6 +111,7 @@ void frmTavrix::CreateControls() {
         const char* accessibleName;
         int left, top, width, height;  // twips
     };
+    // clang-format off
     const Placement layout[] = {
         {lstTo, "lstTo", "To unit", 3788, 360, 1755, 2190},
         {lstFrom, "lstFrom", "From unit", 1928, 360, 1755, 2190},
@@ -128,6 +129,7 @@ void frmTavrix::CreateControls() {
         {Label3, "Label3", "Result", 2460, 2700, 870, 240},
         {Label2, "Label2", "Enter Value to convert", 75, 2700, 1950, 240},
     };
+    // clang-format on
     for (const Placement& p : layout) {
         p.control->setObjectName(QString::fromLatin1(p.name));
         p.control->setAccessibleName(QString::fromLatin1(p.accessibleName));
@@ -342,7 +344,8 @@ void frmTavrix::cmdExit_Click() { close(); }
 void frmTavrix::UpdateResultColours() {
     QPalette colours = lblResult->palette();
     colours.setColor(QPalette::Window, kResultBackground);
-    colours.setColor(QPalette::WindowText, mensaro::ReadableOn(kResultBackground, palette().color(QPalette::WindowText)));
+    colours.setColor(QPalette::WindowText,
+                     mensaro::ReadableOn(kResultBackground, palette().color(QPalette::WindowText)));
     lblResult->setPalette(colours);
 }
 

@@ -30,6 +30,7 @@ struct CategoryCase {
     std::vector<std::pair<std::string, std::string>> units;
 };
 
+// clang-format off
 const CategoryCase kCategories[] = {
     {"Distance",
      {{"Inch", "1"}, {"Feet", "12"}, {"Yard", "36"}, {"Furlong", "7920"}, {"Mile", "63360"},
@@ -53,6 +54,7 @@ const CategoryCase kCategories[] = {
      {{"Second", "1"}, {"Minute", "60"}, {"Hour", "3600"}, {"Day", "86400"}, {"Week", "604800"},
       {"Year", "31536000"}, {"Decade", "315360000"}, {"Century", "3153600000"}}},
 };
+// clang-format on
 
 class CategoryTableTest : public testing::TestWithParam<CategoryCase> {};
 
@@ -98,15 +100,15 @@ std::uint64_t Bits(const UnitEntry& entry) { return std::bit_cast<std::uint64_t>
 
 TEST(CategoryTable, VolumeHoldsTheExactDoubles) {
     const UnitList volume = *CategoryTable("Volume");
-    EXPECT_EQ(std::get<double>(volume[3]), 1000.0);                 // Liter
-    EXPECT_EQ(Bits(volume[7]), 0x4030630C30C30C3Bu);                 // Cu.Inch 16.3869047619048
-    EXPECT_EQ(Bits(volume[11]), 0x4081C26666666667u);                // Pint UK, one ulp above 568.3
+    EXPECT_EQ(std::get<double>(volume[3]), 1000.0);    // Liter
+    EXPECT_EQ(Bits(volume[7]), 0x4030630C30C30C3Bu);   // Cu.Inch 16.3869047619048
+    EXPECT_EQ(Bits(volume[11]), 0x4081C26666666667u);  // Pint UK, one ulp above 568.3
     EXPECT_NE(std::get<double>(volume[11]), 568.3);
-    EXPECT_EQ(std::get<double>(volume[9]), 28.415);                  // Fluid Ounce
-    EXPECT_EQ(std::get<double>(volume[13]), 550.6);                  // Pint US Dry
-    EXPECT_EQ(std::get<double>(volume[15]), 473.2);                  // Pint US Liquid
-    EXPECT_EQ(std::get<double>(volume[17]), 4546.0);                 // Gallon UK
-    EXPECT_EQ(std::get<double>(volume[19]), 3785.0);                 // Gallon US
+    EXPECT_EQ(std::get<double>(volume[9]), 28.415);   // Fluid Ounce
+    EXPECT_EQ(std::get<double>(volume[13]), 550.6);   // Pint US Dry
+    EXPECT_EQ(std::get<double>(volume[15]), 473.2);   // Pint US Liquid
+    EXPECT_EQ(std::get<double>(volume[17]), 4546.0);  // Gallon UK
+    EXPECT_EQ(std::get<double>(volume[19]), 3785.0);  // Gallon US
 }
 
 TEST(ReadFactor, ReadsTextAndDoubleEntries) {

@@ -11,7 +11,6 @@
 
 #include "tests/core/locale_guard.h"
 #include "tests/core/reference.h"
-
 #include "tests/core/table_rows.h"
 
 namespace {

@@ -15,9 +15,7 @@ std::string RowName(const testing::TestParamInfo<Row>& info) {
 }
 
 template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 }  // namespace mensaro_test

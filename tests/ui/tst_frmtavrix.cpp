@@ -100,11 +100,11 @@ private Q_SLOTS:
 
         QCOMPARE(conversions.count(), 1);
         QCOMPARE(window->windowTitle(), QStringLiteral("Mensaro"));
-        QCOMPARE(entries(window->lstType),
-                 QStringList({"Distance", "Area", "Volume", "Weight", "Temprature", "Time"}));
+        QCOMPARE(entries(window->lstType), QStringList({"Distance", "Area", "Volume", "Weight", "Temprature", "Time"}));
         QCOMPARE(window->lstType->currentRow(), 0);
-        const QStringList distance = {"Inch",          "Feet",       "Yard",       "Furlong", "Mile",     "Nautical Mile",
-                                      QString(16, '-'), "Millimeter", "Centimeter", "Meter",   "Kilometer"};
+        const QStringList distance = {"Inch",       "Feet",          "Yard",           "Furlong",
+                                      "Mile",       "Nautical Mile", QString(16, '-'), "Millimeter",
+                                      "Centimeter", "Meter",         "Kilometer"};
         QCOMPARE(entries(window->lstFrom), distance);
         QCOMPARE(entries(window->lstTo), distance);
         QCOMPARE(window->lstFrom->currentRow(), 0);
@@ -236,10 +236,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("firstUnits");
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("result");
+        // clang-format off
         QTest::newRow("Area") << 1 << QStringList({"Sq.Inch", "Sq.Feet"}) << 15 << "2.00";
         QTest::newRow("Volume") << 2 << QStringList({"Mililiter", "Liter"}) << 10 << "2.00";
         QTest::newRow("Temprature") << 4 << QStringList({"Celsius", "Farenhite", "Kelvin"}) << 3 << "2.00";
         QTest::newRow("Time") << 5 << QStringList({"Second", "Minute"}) << 8 << "2.00";
+        // clang-format on
     }
 
     void category_change_refills_both_lists_and_converts_once() {
@@ -310,6 +312,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("to");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
+        // clang-format off
         QTest::newRow("Inch to Centimeter") << 0 << 0 << 8 << "1" << "2.54";
         QTest::newRow("Mile to Kilometer") << 0 << 4 << 10 << "1" << "1.609344";
         QTest::newRow("Sq.Mile to Acre") << 1 << 7 << 5 << "1" << "640.00";
@@ -322,6 +325,7 @@ private Q_SLOTS:
         QTest::newRow("comma ends the number") << 0 << 1 << 0 << "2,5" << "24.00";
         QTest::newRow("blanks vanish") << 0 << 1 << 0 << "- 3" << "-36.00";
         QTest::newRow("hexadecimal") << 0 << 0 << 0 << "&HFF" << "255.00";
+        // clang-format on
     }
 
     void typing_converts_at_once() {
@@ -343,6 +347,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
+        // clang-format off
         const int none = Qt::NoModifier;
         QTest::newRow("Up from 5") << "5" << int(Qt::Key_Up) << none << "5.001" << "5.001";
         QTest::newRow("Down from 5") << "5" << int(Qt::Key_Down) << none << "4.999" << "4.999";
@@ -360,6 +365,7 @@ private Q_SLOTS:
                                                         << "Overflow";
         QTest::newRow("Esc") << "5" << int(Qt::Key_Escape) << none << "" << "0";
         QTest::newRow("Esc on an empty box") << "" << int(Qt::Key_Escape) << none << "" << "0";
+        // clang-format on
     }
 
     void up_down_and_esc() {
@@ -429,8 +435,8 @@ private Q_SLOTS:
     void the_result_moves_right_centre_left_centre_right() {
         const QString caption = result();
         const Qt::Alignment horizontal = Qt::AlignHorizontal_Mask;
-        const Qt::Alignment cycle[] = {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
-                                       Qt::AlignHCenter, Qt::AlignLeft};
+        const Qt::Alignment cycle[] = {Qt::AlignHCenter, Qt::AlignLeft,    Qt::AlignHCenter,
+                                       Qt::AlignRight,   Qt::AlignHCenter, Qt::AlignLeft};
         window->Timer1->stop();  // ticks by hand, so none comes in between
         window->lblResult->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         window->LastSide = 0;
@@ -496,7 +502,7 @@ private Q_SLOTS:
     void alt_x_closes_the_window() {
         // Through the window system, where shortcuts are matched.
         QTest::keyClick(window->windowHandle(), Qt::Key_X, Qt::AltModifier);
-        QTRY_VERIFY(!window->isVisible());  // the button shows itself pressed first
+        QTRY_VERIFY(!window->isVisible());             // the button shows itself pressed first
         QCOMPARE(box()->text(), QStringLiteral("1"));  // the key did not reach the box
     }
 

@@ -59,7 +59,7 @@ private Q_SLOTS:
     }
 
     void the_picture_and_icon_are_drawn_for_the_device_pixels() {
-        QTRY_VERIFY(!control<QLabel>("Image1")->pixmap().isNull());  // drawn when first painted
+        QTRY_VERIFY(!control<QLabel>("Image1")->pixmap().isNull());      // drawn when first painted
         QTRY_VERIFY(!window_->windowIcon().availableSizes().isEmpty());  // set once the window is up
         const QPixmap banner = control<QLabel>("Image1")->pixmap();
         QCOMPARE(banner.devicePixelRatio(), scale_);
@@ -81,7 +81,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!window_->windowIcon().isNull());
         const QImage installed = QImage(QStringLiteral(MENSARO_ICON_PNG)).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!installed.isNull());
-        const QImage drawn = window_->windowIcon().pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn =
+            window_->windowIcon().pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(drawn.size(), installed.size());
         double difference = 0;
         for (int y = 0; y < drawn.height(); ++y)
@@ -98,11 +99,10 @@ private Q_SLOTS:
         for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
             const QLabel* label = control<QLabel>(name);
             const int needed = label->fontMetrics().horizontalAdvance(label->text());
-            QVERIFY2(needed <= label->contentsRect().width(),
-                     qPrintable(QStringLiteral("%1 \"%2\" needs %3, has %4")
-                                    .arg(name, label->text())
-                                    .arg(needed)
-                                    .arg(label->contentsRect().width())));
+            QVERIFY2(needed <= label->contentsRect().width(), qPrintable(QStringLiteral("%1 \"%2\" needs %3, has %4")
+                                                                             .arg(name, label->text())
+                                                                             .arg(needed)
+                                                                             .arg(label->contentsRect().width())));
             QVERIFY(label->fontMetrics().height() <= label->contentsRect().height() + 1);
         }
         const QPushButton* exit = control<QPushButton>("cmdExit");
@@ -120,7 +120,8 @@ private Q_SLOTS:
                 const QString name = QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
                 const int needed = from->fontMetrics().horizontalAdvance(name);
                 QVERIFY2(needed <= textRoom(from, entries),
-                         qPrintable(QStringLiteral("%1 needs %2, has %3").arg(name).arg(needed).arg(textRoom(from, entries))));
+                         qPrintable(
+                             QStringLiteral("%1 needs %2, has %3").arg(name).arg(needed).arg(textRoom(from, entries))));
                 QVERIFY(echo->fontMetrics().horizontalAdvance(name) <= echo->contentsRect().width());
             }
         }

@@ -131,7 +131,7 @@ class TestSoak : public QObject {
                 break;
             }
             case 7: {  // editing keys
-                static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,    Qt::Key_End,
                                                Qt::Key_Left,      Qt::Key_Right,  Qt::Key_PageDown};
                 const Qt::Key key = keys[pick(std::size(keys))];
                 const Qt::KeyboardModifiers modifiers = pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
@@ -142,13 +142,14 @@ class TestSoak : public QObject {
             case 8: {  // Tab or Shift+Tab
                 const bool back = pick(2);
                 lastEvent_ = back ? QStringLiteral("Shift+Tab") : QStringLiteral("Tab");
-                QTest::keyClick(focus(), back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+                QTest::keyClick(focus(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                                back ? Qt::ShiftModifier : Qt::NoModifier);
                 break;
             }
             case 9: {  // a list entry chosen by keyboard
                 ListBox* list = anyList();
-                static const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
-                                               Qt::Key_PageDown, Qt::Key_Space};
+                static const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home, Qt::Key_End,
+                                               Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space};
                 const Qt::Key key = keys[pick(std::size(keys))];
                 const Qt::KeyboardModifiers modifiers = pick(5) == 0 ? Qt::ControlModifier : Qt::NoModifier;
                 lastEvent_ = QStringLiteral("key %1 in %2").arg(key, 0, 16).arg(list->objectName());
@@ -239,8 +240,8 @@ private Q_SLOTS:
         }
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         if (QTest::currentTestFailed())
-            qWarning("soak failed at event %llu (%s); replay with MENSARO_SOAK_SEED=%llu", done,
-                     qPrintable(lastEvent_), seed_);
+            qWarning("soak failed at event %llu (%s); replay with MENSARO_SOAK_SEED=%llu", done, qPrintable(lastEvent_),
+                     seed_);
         else
             qInfo("survived %llu events, seed %llu", done, seed_);
         window_ = nullptr;
