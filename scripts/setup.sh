@@ -17,7 +17,8 @@ if [[ "${1:-build}" == bench ]]; then
 fi
 if [[ "${1:-build}" == test ]]; then
     packages+=(libxcb1-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
-               dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64)
+               dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
+               clang-format clang-tidy)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 
