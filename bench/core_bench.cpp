@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one conversion takes, against the floor of one std::from_chars and
 // one std::to_chars on the same inputs: reading a value and writing a result
 // cannot cost less than that.

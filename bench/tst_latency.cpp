@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the window takes to answer, excluding paint: one typed character
 // until the result label holds the new result, one Up key, and one category
 // change (both unit lists refilled, one conversion).

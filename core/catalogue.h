@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built-in unit catalogue and the UnitList a category is loaded into.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The conversion core of Mensaro: standard library only, no toolkit.
 //
 //   catalogue.h   the six categories and their units; CategoryTable() builds

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One entry point for building Mensaro on Debian 12; each command first
 # installs what it needs (scripts/setup.sh), then uses the CMake presets.
 #   scripts/build.sh run       build and launch the program
 #   scripts/build.sh test      build and run every test, three ways
 #   scripts/build.sh bench     micro-benchmarks, latency and start-up figures
-#   scripts/build.sh package   build the Debian package
+#   scripts/build.sh package   build the Debian package into build/package
 #   scripts/build.sh build     just build
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,11 +42,11 @@ case "${1:-}" in
         bash bench/startup/run.sh 20
         ;;
     package)
-        build package
-        cd build/default && cpack -G DEB
+        bash scripts/setup.sh package
+        bash scripts/package.sh build/package
         ;;
     *)
-        sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '5,11p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac

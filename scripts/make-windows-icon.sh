@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the SVG icon into packaging/windows/mensaro.ico (run after changing
 # the icon; needs librsvg2-bin and imagemagick).
 set -euo pipefail

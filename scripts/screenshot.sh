@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes a picture of the running window on a private Xvfb server and writes it
 # to docs/screenshot.png (or the path given). Builds the program if needed.
 set -euo pipefail

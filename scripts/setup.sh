@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what Mensaro needs to build, run and test on Debian 12, and
 # generates the locales the tests run under. Safe to run again: it only
 # installs what is missing. Usage: scripts/setup.sh [build|package|bench|test]
@@ -7,10 +10,10 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev librsvg2-bin
-    fonts-liberation2 fontconfig
+    fonts-liberation2 fontconfig qt6-wayland
 )
-if [[ "${1:-build}" == package ]]; then
-    packages+=(dpkg-dev)
+if [[ "${1:-build}" == package || "${1:-build}" == test ]]; then
+    packages+=(dpkg-dev debhelper)
 fi
 if [[ "${1:-build}" == bench ]]; then
     packages+=(libbenchmark-dev libxcb1-dev xvfb x11-utils)
@@ -18,7 +21,8 @@ fi
 if [[ "${1:-build}" == test ]]; then
     packages+=(libxcb1-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
-               clang-format clang-tidy)
+               clang-format clang-tidy
+               lintian devscripts reuse mandoc groff-base weston qt6-wayland)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/appinfo.h"
 
 #include <QApplication>
@@ -8,7 +11,6 @@ void SetApplicationIdentity() {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    qApp->setProperty("description", QString::fromLatin1(kApplicationDescription));
     qApp->setProperty("internalName", QString::fromLatin1(kInternalName));
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Who the program says it is, to the desktop and to the user.
 #pragma once
 
@@ -6,11 +9,10 @@ namespace mensaro {
 inline constexpr char kApplicationName[] = "Mensaro";
 inline constexpr char kInternalName[] = "Tavrix";
 inline constexpr char kApplicationVersion[] = "1.00";
-inline constexpr char kApplicationDescription[] = "Convertions between various units";
 // One reverse-domain name for the desktop entry, metainfo and icon.
 inline constexpr char kApplicationId[] = "org.mensaro.Mensaro";
 
-// Sets name, version and description on the running application.
+// Sets name, version and desktop identity on the running application.
 void SetApplicationIdentity();
 
 }  // namespace mensaro

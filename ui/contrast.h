@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Legibility of text on a background, as the WCAG contrast ratio: from 1
 // (none) to 21 (black on white); 4.5 is the least for body text.
 #pragma once

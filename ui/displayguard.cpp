@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/displayguard.h"
 
 #include <QList>
-#include <QString>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,18 +23,60 @@ QList<HeldMessage>& Held() {
     return held;
 }
 
+QString Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return QString::fromLocal8Bit(value ? value : "");
+}
+
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "mensaro: cannot open its window: no usable display (DISPLAY=%s)\n",
-                     display && *display ? display : "not set");
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
     Held().append({type, QString::fromUtf8(context.category ? context.category : ""), text});
+    if (type != QtFatalMsg) return;
+    QStringList said;
+    for (const HeldMessage& m : Held()) said.append(m.text);
+    const QString line = WhyNoWindow(said, Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"));
+    std::fprintf(stderr, "mensaro: cannot open its window: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// Debian's package for each platform plugin that Qt may be asked for.
+QString PackageOf(const QString& plugin) {
+    if (plugin.startsWith(QLatin1String("wayland"))) return QStringLiteral("qt6-wayland");
+    static const QStringList inQtGui = {QStringLiteral("xcb"),   QStringLiteral("offscreen"), QStringLiteral("minimal"),
+                                        QStringLiteral("eglfs"), QStringLiteral("linuxfb"),   QStringLiteral("vnc")};
+    return inQtGui.contains(plugin) ? QStringLiteral("libqt6gui6") : QString();
 }
 
 }  // namespace
+
+QString WhyNoWindow(const QStringList& qtMessages, const QString& display, const QString& waylandDisplay) {
+    static const QRegularExpression notFound(QStringLiteral(R"re(Could not find the Qt platform plugin "([^"]*)")re"));
+    static const QRegularExpression notLoaded(QStringLiteral(R"re(Could not load the Qt platform plugin "([^"]*)")re"));
+    for (const QString& message : qtMessages) {
+        const QRegularExpressionMatch missing = notFound.match(message);
+        if (!missing.hasMatch()) continue;
+        const QString plugin = missing.captured(1);
+        const QString package = PackageOf(plugin);
+        return package.isEmpty()
+                   ? QStringLiteral("the Qt platform plugin \"%1\" is not installed").arg(plugin)
+                   : QStringLiteral("the Qt platform plugin \"%1\" is not installed (install the package %2)")
+                         .arg(plugin, package);
+    }
+    QString tried = QStringLiteral("xcb");
+    for (const QString& message : qtMessages) {
+        const QRegularExpressionMatch failed = notLoaded.match(message);
+        if (failed.hasMatch()) tried = failed.captured(1);
+    }
+    if (tried.startsWith(QLatin1String("wayland"))) {
+        const QString socket = waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : waylandDisplay;
+        return QStringLiteral("no usable display (cannot reach the Wayland compositor \"%1\")").arg(socket);
+    }
+    if (tried == QLatin1String("xcb")) {
+        return display.isEmpty() ? QStringLiteral("no usable display (DISPLAY is not set)")
+                                 : QStringLiteral("no usable display (cannot reach the X display \"%1\")").arg(display);
+    }
+    return QStringLiteral("no usable display (the Qt platform plugin \"%1\" could not start)").arg(tried);
+}
 
 DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(HoldOrFail)), active_(true) {}
 

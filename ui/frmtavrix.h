@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one window of Mensaro: three lists (category, from, to), the value box,
 // the result label, and a few small extras (moving result, copy on click,
 // web link, exit). Handlers gather the inputs and hand them to the core's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A list box as the window needs it: one flat one-pixel border, rows of a
 // fixed 16 logical pixels (so nine show at a time), entries kept in the
 // order added, and a selection the user cannot take away.

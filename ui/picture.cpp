@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/picture.h"
 
 Picture::Picture(QPixmap (*draw)(qreal), QWidget* parent) : QLabel(parent), draw_(draw) {}

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture under the value box. It is drawn when first painted, not when
 // the window is built, so it costs the window nothing before it appears, and
 // drawn again whenever the screen's device pixel ratio changes, so it stays

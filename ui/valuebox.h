@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The value box: a single-line edit with a flat one-pixel border that reports
 // clicks, focus-ins and key-downs to the window, and limits what is typed or
 // pasted, but never what the program writes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up: the least a Qt Widgets window of this shape costs.
 // One fixed-size QWidget, one QLabel, three short QListWidgets; nothing else.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and measures how long until its first top-level window is
 // mapped on the X server, then its resident memory a moment later.
 //

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs Mensaro and the bare Qt floor interleaved N times on a private Xvfb,
 # and prints medians, ranges and the ratios of Mensaro to the floor.
 #   bench/startup/run.sh [runs] [mensaro binary]

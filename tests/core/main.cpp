@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes the locale from the environment first, as the window's toolkit does
 // at start-up, so that running the suite under LC_ALL=de_DE.UTF-8 checks the
 // core against a comma-decimal process locale.

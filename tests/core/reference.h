@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reference results computed by the standard library alone, for checking the
 // core against something it did not compute itself.
 #pragma once

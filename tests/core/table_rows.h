@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rows of a data-driven table carry a `name`: it names the test instance and is
 // what GoogleTest prints for the row, instead of the row's bytes.
 #pragma once

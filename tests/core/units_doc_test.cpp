@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // docs/units.md, the user's reference to the units, must name exactly the
 // catalogue's units, category by category, with the catalogue's factors.
 #include <gtest/gtest.h>

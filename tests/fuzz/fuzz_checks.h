@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Invariant checks shared by the fuzz harnesses. A failed check aborts, which
 // libFuzzer reports with the input that caused it.
 #pragma once

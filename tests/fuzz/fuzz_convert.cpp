@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ConvertValue on any category, value text and pair of positions in the
 // table: a well-formed result text, and a unit to itself gives the value.
 #include <cstdint>

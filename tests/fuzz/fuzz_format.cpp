@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // FormatByPattern and WriteNumber on any double: well-formed text, the right
 // number of decimals, no "-0.00", and a value that reads back close.
 #include <cmath>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ReadNumber on any bytes: never NaN, blind to what follows the number and
 // to blanks, and able to read back whatever WriteNumber makes of it.
 #include <cmath>

@@ -1,45 +1,75 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch folder, and checks that
-# everything is where the desktop looks for it and that the program runs.
-set -euo pipefail
-build=$1
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Debian package as a distribution would take it: built twice from two
+# copies in different folders, under another time zone and locale, the two
+# results byte for byte the same; lintian finds nothing; the program is
+# hardened and carries no RUNPATH; everything sits where the desktop looks;
+# and the unpacked program runs. Also: the default preset compiles with the
+# flags that the package build gets from dpkg-buildflags.
+#   deb_test.sh <source dir> <default build dir>
+set -uo pipefail
+src=$1
+build=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
-deb=$(echo "$work"/out/mensaro_1.00_*.deb)
-[[ -f $deb ]] || { echo "FAIL: no package built"; exit 1; }
-dpkg-deb -x "$deb" "$work/root"
-
 failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# The package's compiler flags, as debian/rules asks dpkg-buildflags for them.
+eval "$(sed -n 's/^export \(DEB_[A-Z_]*\) = \(.*\)$/export \1="\2"/p' "$src/debian/rules")"
+want=$(dpkg-buildflags --get CXXFLAGS; dpkg-buildflags --get CPPFLAGS; dpkg-buildflags --get LDFLAGS)
+have=$(sed -n 's/^CMAKE_\(CXX_FLAGS\|EXE_LINKER_FLAGS\):STRING=//p' "$build/CMakeCache.txt")
+# Build paths differ by design; everything else must match.
+normal() { tr ' ' '\n' | grep -v -e '^-ffile-prefix-map=' -e '^$' | sort; }
+diff <(normal <<<"$want") <(normal <<<"$have") >/dev/null ||
+    fail "the default preset's flags differ from the package's: $(diff <(normal <<<"$want") <(normal <<<"$have") | grep '^[<>]' | tr '\n' ' ')"
+
+bash "$src/scripts/package.sh" "$work/first" >"$work/first.log" 2>&1 || { tail -30 "$work/first.log"; fail "the package did not build"; exit 1; }
+mkdir -p "$work/another/much/longer/path"
+TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 bash "$src/scripts/package.sh" "$work/another/much/longer/path" \
+    >"$work/second.log" 2>&1 || { tail -30 "$work/second.log"; fail "the second build failed"; exit 1; }
+for deb in mensaro_1.00-1_amd64.deb mensaro-dbgsym_1.00-1_amd64.deb; do
+    [[ -f $work/first/$deb ]] || { fail "no $deb built"; continue; }
+    cmp -s "$work/first/$deb" "$work/another/much/longer/path/$deb" || fail "$deb differs between two builds"
+done
+deb=$work/first/mensaro_1.00-1_amd64.deb
+[[ -f $deb ]] || exit 1
+
+lintian --pedantic --display-info "$work/first/mensaro_1.00-1_amd64.changes" >"$work/lintian.log" 2>/dev/null
+grep -E '^[EWIPX]: ' "$work/lintian.log" && fail "lintian reports the tags above"
+
+dpkg-deb -x "$deb" "$work/root"
+program=$work/root/usr/bin/mensaro
+hardening-check --quiet "$program" || fail "hardening-check finds a feature missing"
+readelf -d "$program" | grep -qE 'RUNPATH|RPATH' && fail "the program carries a RUNPATH"
+
 id=org.mensaro.Mensaro
-for path in usr/bin/mensaro \
-            usr/share/applications/$id.desktop \
-            usr/share/metainfo/$id.metainfo.xml \
-            usr/share/icons/hicolor/scalable/apps/$id.svg \
-            usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png; do
-    [[ -e $work/root/$path ]] || { echo "FAIL: missing /$path"; failed=1; }
+for path in usr/share/applications/$id.desktop usr/share/metainfo/org.mensaro.mensaro.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png \
+            usr/share/man/man1/mensaro.1.gz usr/share/doc/mensaro/copyright usr/share/doc/mensaro/units.md; do
+    [[ -e $work/root/$path ]] || fail "missing /$path"
 done
 for size in 48 64 128 256; do
     file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "$size x $size" ||
-        { echo "FAIL: the ${size}x${size} icon has another size"; failed=1; }
+        fail "the ${size}x${size} icon has another size"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
-    [[ $depends == *$dep* ]] || { echo "FAIL: Depends lacks $dep: $depends"; failed=1; }
+    [[ $depends == *$dep* ]] || fail "Depends lacks $dep: $depends"
 done
-desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || failed=1
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" >/dev/null || failed=1
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "the package does not recommend qt6-wayland"
 
-# The unpacked program starts, and ends cleanly when asked.
-QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/mensaro" &
+# The unpacked program answers on the command line and runs its window.
+[[ $("$program" --version | head -1) == "Mensaro 1.00" ]] || fail "--version of the packaged program"
+QT_QPA_PLATFORM=offscreen "$program" &
 pid=$!
 for _ in $(seq 100); do  # until it catches SIGTERM (bit 15 of SigCgt): it is up
     mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null) || break
     [[ -n $mask ]] && (( (16#$mask >> 14) & 1 )) && break
     sleep 0.1
 done
-kill -0 "$pid" 2>/dev/null || { echo "FAIL: the unpacked program did not start"; failed=1; }
-kill -TERM "$pid" 2>/dev/null || true
-wait "$pid" || { echo "FAIL: the unpacked program did not end cleanly"; failed=1; }
+kill -TERM "$pid" 2>/dev/null || fail "the unpacked program did not start"
+wait "$pid" || fail "the unpacked program did not end cleanly"
 exit $failed

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles the Windows resource script as a Windows build would, and reads the
 # version record back out of the result.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window driven as a user drives it: keys, clicks, the clipboard.
 #include <QAccessible>
 #include <QApplication>

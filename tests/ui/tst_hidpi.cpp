@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window at the scale factor QT_SCALE_FACTOR gives (CTest runs this at
 // 1, 1.5 and 2): the same logical layout, pictures drawn for the device
 // pixels, and every caption and unit name fitting its control.

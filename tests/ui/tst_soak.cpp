@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tens of thousands of seeded random events against the window, with the
 // window's promises checked after every one. Replay a failure with the seed
 // it prints: MENSARO_SOAK_SEED=<seed> tst_soak. MENSARO_SOAK_EVENTS sets the
