@@ -16,7 +16,7 @@ struct CatalogueUnit {
     std::variant<std::string_view, double> factor;  // stored as written
 };
 
-constexpr std::string_view kSeparator = "----------------";
+constexpr std::string_view kSeparator = kSeparatorName;
 
 // Volume keeps eight factors as doubles: a liter is 10^3 milliliters, and the
 // others are liters scaled by that power, one double multiplication each.

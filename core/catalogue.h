@@ -19,6 +19,9 @@ inline constexpr std::array<std::string_view, 6> kCategoryNames = {"Distance", "
 
 inline constexpr std::string_view kTemperatureCategory = "Temprature";
 
+// The name of the separator entries that stand between groups of units.
+inline constexpr std::string_view kSeparatorName = "----------------";
+
 // One entry of a UnitList: a text (a name, or most factors) or a double
 // (eight of the Volume factors).
 using UnitEntry = std::variant<std::string, double>;

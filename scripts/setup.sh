@@ -22,7 +22,8 @@ if [[ "${1:-build}" == test ]]; then
     packages+=(libxcb1-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
                clang-format clang-tidy
-               lintian devscripts reuse mandoc groff-base weston qt6-wayland)
+               lintian devscripts reuse mandoc groff-base weston qt6-wayland
+               xvfb x11-utils xdotool xclip dbus-x11 at-spi2-core python3-pyatspi orca)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 

@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolTip>
@@ -18,6 +20,7 @@
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/contrast.h"
 #include "ui/listbox.h"
@@ -84,6 +87,7 @@ frmTavrix::frmTavrix(QWidget* parent)
     setWindowTitle(QStringLiteral("Mensaro"));
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setFont(SansFont(9.75));
+    mensaro::InstallAccessibility();
     CreateControls();
     ConnectHandlers();
 }
@@ -139,6 +143,7 @@ void frmTavrix::CreateControls() {
         p.control->setGeometry(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
     }
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    announcer_ = new mensaro::Announcer(this);
 
     txtFrom->setFont(MonoFont(9.75));
     txtFrom->setText(QStringLiteral("1"));  // before the change handler is connected: no conversion yet
@@ -170,6 +175,7 @@ void frmTavrix::CreateControls() {
     for (QWidget* control : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(cmdExit),
                              static_cast<QWidget*>(Image1), static_cast<QWidget*>(lblResult)})
         control->setAccessibleDescription(control->toolTip());
+    lblResult->setAccessibleName(tr("Result"));
 
     // Tab cycle: value box, Exit, then the three lists left to right.
     setTabOrder(txtFrom, cmdExit);
@@ -197,19 +203,32 @@ void frmTavrix::ConnectHandlers() {
     connect(txtFrom, &ValueBox::gotFocus, this, &frmTavrix::txtFrom_GotFocus);
     connect(txtFrom, &ValueBox::keyDown, this, &frmTavrix::txtFrom_KeyDown);
 
+    // Keys for what otherwise takes the mouse: copy the result, open the page.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, &frmTavrix::lblResult_Click);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmTavrix::Image1_Click);
+
     connect(Timer1, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
     connect(cmdExit, &QPushButton::clicked, this, &frmTavrix::cmdExit_Click);
     lblResult->installEventFilter(this);
     Image1->installEventFilter(this);
 }
 
-// A label that shows a value is named for screen readers by its role and
-// the value, so a change of value is announced as a change of name. Moving
-// the text (Timer1_Timer) changes neither, so it is never announced.
+// The unit labels are named for screen readers by their role and the unit.
+// The result label is named by AnnounceResult, once per conversion.
 void frmTavrix::ShowText(QLabel* label, const QString& text) {
     label->setText(text);
-    const QString role = label == lblResult ? tr("Result") : label == lblFrom ? tr("From unit") : tr("To unit");
+    if (label == lblResult) return;
+    const QString role = label == lblFrom ? tr("From unit") : tr("To unit");
     label->setAccessibleName(text.isEmpty() ? role : tr("%1: %2").arg(role, text));
+}
+
+// Each new result is told to screen readers once, with its unit ("17.78
+// Centimeter"). Moving the result text (Timer1_Timer) is not news.
+void frmTavrix::AnnounceResult() {
+    if (holdAnnouncement_) return;
+    const QString result = lblResult->text();
+    lblResult->setAccessibleName(tr("Result: %1").arg(result));
+    announcer_->announce(tr("%1 %2").arg(result, lstTo->selectedSpokenText()));
 }
 
 // ---------------------------------------------------- Category and units
@@ -240,9 +259,11 @@ void frmTavrix::lstType_Click() {
 void frmTavrix::LoadUnits() {
     if (auto table = mensaro::CategoryTable(lstType->selectedText().toStdString())) UnitList = std::move(*table);
     for (std::size_t i = 0; i < UnitList.size() / 2; ++i) {
-        const QString name = FromCore(mensaro::UnitName(UnitList, i));
-        lstFrom->appendEntry(name);
-        lstTo->appendEntry(name);
+        const std::string_view name = mensaro::UnitName(UnitList, i);
+        // The separator shows as a line of hyphens and is spoken as what it is.
+        const QString spoken = name == mensaro::kSeparatorName ? tr("separator") : QString();
+        lstFrom->appendEntry(FromCore(name), spoken);
+        lstTo->appendEntry(FromCore(name), spoken);
     }
     lstFrom->setCurrentRow(0);  // lstFrom_Click: no target yet, so no conversion
     lstTo->setCurrentRow(0);    // lstTo_Click: the one conversion of this load
@@ -273,6 +294,7 @@ void frmTavrix::DoCalc() {
     const std::string category = lstType->selectedText().toStdString();
     const QString result = FromCore(mensaro::ConvertValue(UnitList, category, value, from, to));
     ShowText(lblResult, result);
+    AnnounceResult();
     Q_EMIT resultShown(result);
 
     const bool hadFocus = txtFrom->hasFocus();
@@ -295,8 +317,13 @@ void frmTavrix::txtFrom_KeyDown(int keyCode) {
         const double step = keyCode == Qt::Key_Up ? mensaro::kValueStep : -mensaro::kValueStep;
         txtFrom->writeText(FromCore(mensaro::StepNumber(txtFrom->text().toStdString(), step)));
     } else if (keyCode == Qt::Key_Escape) {
-        txtFrom->writeText(QString());
+        {
+            // Only the final "0" is news; the conversion of "" on the way is not.
+            const QScopedValueRollback hold(holdAnnouncement_, true);
+            txtFrom->writeText(QString());
+        }
         ShowText(lblResult, QStringLiteral("0"));
+        AnnounceResult();
     }
 }
 

@@ -14,6 +14,9 @@
 #include "core/catalogue.h"
 
 class ListBox;
+namespace mensaro {
+class Announcer;
+}
 class Picture;
 class QLabel;
 class QPushButton;
@@ -48,6 +51,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ShowText(QLabel* label, const QString& text);
+    void AnnounceResult();
     void UpdateResultColours();
 
     // Category and unit selection.
@@ -95,6 +99,10 @@ private:
     mensaro::UnitList UnitList;
     // The side the result text last moved to the centre from: 0 left, 1 right.
     quint8 LastSide = 0;
+    // Tells screen readers each new result.
+    mensaro::Announcer* announcer_ = nullptr;
+    // Set while a key's own steps run, so only their final result is spoken.
+    bool holdAnnouncement_ = false;
     // Where a click on the result copies to: the system clipboard.
     QClipboard::Mode clipboardMode_ = QClipboard::Clipboard;
 };

@@ -10,11 +10,18 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(false);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Screen readers name a list reached by Tab without its current entry;
+    // its description carries it. Set once the selection's handlers have run
+    // and the focus has moved on, so it is never read out as a change.
+    connect(
+        this, &QListWidget::currentRowChanged, this, [this] { setAccessibleDescription(selectedSpokenText()); },
+        Qt::QueuedConnection);
 }
 
-void ListBox::appendEntry(const QString& text) {
+void ListBox::appendEntry(const QString& text, const QString& spoken) {
     auto* item = new QListWidgetItem(text, this);
     item->setSizeHint(QSize(0, kRowHeight));
+    if (!spoken.isEmpty()) item->setData(Qt::AccessibleTextRole, spoken);
 }
 
 QString ListBox::selectedText() const {
@@ -22,6 +29,13 @@ QString ListBox::selectedText() const {
     // part, and while a click is being handled the selection lags behind.
     const QListWidgetItem* item = currentItem();
     return item ? item->text() : QString();
+}
+
+QString ListBox::selectedSpokenText() const {
+    const QListWidgetItem* item = currentItem();
+    if (!item) return {};
+    const QString spoken = item->data(Qt::AccessibleTextRole).toString();
+    return spoken.isEmpty() ? item->text() : spoken;
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index, const QEvent*) const {

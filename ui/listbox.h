@@ -15,9 +15,12 @@ public:
 
     explicit ListBox(QWidget* parent = nullptr);
 
-    void appendEntry(const QString& text);
+    // `spoken`, when given, is what a screen reader says for the entry.
+    void appendEntry(const QString& text, const QString& spoken = QString());
     // Text of the selected entry; empty while nothing is selected.
     QString selectedText() const;
+    // What a screen reader says for the selected entry.
+    QString selectedSpokenText() const;
 
 protected:
     // Ctrl+click and Ctrl+Space would otherwise clear the single selection,

@@ -15,6 +15,8 @@ public:
 
     // Text written by the program: shown whole, whatever its length.
     void writeText(const QString& text);
+    // Where the caret is drawn, for screen readers and magnifiers.
+    QRect caretRect() const { return cursorRect(); }
 
 Q_SIGNALS:
     // Before the box handles the key itself: the key is never swallowed.
