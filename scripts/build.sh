@@ -6,7 +6,7 @@
 # installs what it needs (scripts/setup.sh), then uses the CMake presets.
 #   scripts/build.sh run       build and launch the program
 #   scripts/build.sh test      build and run every test, three ways
-#   scripts/build.sh bench     micro-benchmarks, latency and start-up figures
+#   scripts/build.sh bench     micro-benchmarks, start-up, key to pixels, idle
 #   scripts/build.sh package   build the Debian package into build/package
 #   scripts/build.sh build     just build
 set -euo pipefail
@@ -36,10 +36,17 @@ case "${1:-}" in
         done
         ;;
     bench)
+        # Each writes its figures as JSON under build/default/bench as well.
         build bench
-        ./build/default/bench/core_bench
-        QT_QPA_PLATFORM=offscreen ./build/default/bench/tst_latency -minimumvalue 1000
+        out=build/default/bench
+        "$out/core_bench" --benchmark_out="$out/core.json" --benchmark_out_format=json
+        QT_QPA_PLATFORM=offscreen "$out/tst_latency" -minimumvalue 1000 -o -,txt -o "$out/latency.csv,csv"
+        awk -F, 'BEGIN { printf "{" } { gsub(/"/, "", $1); sep = NR > 1 ? ", " : ""; printf "%s\"%s\": %s", sep, $1, $4 }
+                 END { print "}" }' "$out/latency.csv" >"$out/latency.json"
         bash bench/startup/run.sh 20
+        bash bench/pixels/run.sh
+        echo
+        /usr/bin/python3 bench/report.py "$out"
         ;;
     package)
         bash scripts/setup.sh package

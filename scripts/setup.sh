@@ -16,10 +16,10 @@ if [[ "${1:-build}" == package || "${1:-build}" == test ]]; then
     packages+=(dpkg-dev debhelper)
 fi
 if [[ "${1:-build}" == bench ]]; then
-    packages+=(libbenchmark-dev libxcb1-dev xvfb x11-utils)
+    packages+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb x11-utils python3)
 fi
 if [[ "${1:-build}" == test ]]; then
-    packages+=(libxcb1-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
+    packages+=(libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
                clang-format clang-tidy
                lintian devscripts reuse mandoc groff-base weston qt6-wayland

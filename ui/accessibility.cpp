@@ -247,6 +247,15 @@ public:
         Forget();
     }
 
+    // Screen readers name a list reached by Tab without its current entry;
+    // its description carries it. Read when asked, so a change of entry
+    // raises no event of its own: the result's announcement tells it.
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Description && list()->accessibleDescription().isEmpty())
+            return static_cast<ListBox*>(list())->selectedSpokenText();
+        return QAccessibleWidget::text(type);
+    }
+
     int childCount() const override { return list() ? list()->count() : 0; }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
@@ -310,8 +319,10 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::announce(const QString& message) {
     if (message == accessibleName()) return;
-    hide();
     setAccessibleName(message);
+    Q_EMIT announced(message);
+    if (!QAccessible::isActive()) return;  // nobody listening: nothing to show
+    hide();
     show();  // a screen reader presents a notification as it appears
 }
 

@@ -24,6 +24,10 @@ public:
     explicit Announcer(QWidget* parent);
     // Says `message`, unless it is what was said last.
     void announce(const QString& message);
+
+Q_SIGNALS:
+    // Each message said, whether or not a screen reader is listening.
+    void announced(const QString& message);
 };
 
 // Registers Mensaro's accessible interfaces with Qt; call once, before the

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
+#include <QWindow>
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
@@ -381,6 +382,7 @@ void frmTavrix::UpdateResultColours() {
 
 void frmTavrix::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) UpdateResultColours();
+    if (event->type() == QEvent::WindowStateChange) UpdateMotion();
     QWidget::changeEvent(event);
 }
 
@@ -389,7 +391,38 @@ void frmTavrix::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();  // at once, even with a message box still open
 }
 
+// The result moves only while someone can see it: minimised, hidden or
+// covered whole, the window neither wakes nor repaints. The motion picks up
+// where it stopped, at the next tick after the window shows again.
+void frmTavrix::UpdateMotion() {
+    const QWindow* handle = windowHandle();
+    const bool seen = isVisible() && !isMinimized() && handle && handle->isExposed();
+    if (seen && !Timer1->isActive()) Timer1->start();
+    if (!seen && Timer1->isActive()) Timer1->stop();
+}
+
+void frmTavrix::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Exposure is the window system's word, sent to the native window.
+    if (QWindow* handle = windowHandle(); handle && !watchingExposure_) {
+        handle->installEventFilter(this);
+        watchingExposure_ = true;
+    }
+    UpdateMotion();
+}
+
+void frmTavrix::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    UpdateMotion();
+}
+
 bool frmTavrix::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        // Qt updates the window's exposure after its filters have seen the
+        // event: look once it has.
+        QMetaObject::invokeMethod(this, &frmTavrix::UpdateMotion, Qt::QueuedConnection);
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* widget = static_cast<QWidget*>(watched);

@@ -42,6 +42,8 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -72,6 +74,7 @@ private:
 
     // Motion, clipboard, link, exit.
     void Timer1_Timer();
+    void UpdateMotion();
     void lblResult_Click();
     void Image1_Click();
     void OpenLink(const QString& address);
@@ -99,6 +102,8 @@ private:
     mensaro::UnitList UnitList;
     // The side the result text last moved to the centre from: 0 left, 1 right.
     quint8 LastSide = 0;
+    // Whether the native window's exposure events reach eventFilter yet.
+    bool watchingExposure_ = false;
     // Tells screen readers each new result.
     mensaro::Announcer* announcer_ = nullptr;
     // Set while a key's own steps run, so only their final result is spoken.

@@ -10,12 +10,6 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(false);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Screen readers name a list reached by Tab without its current entry;
-    // its description carries it. Set once the selection's handlers have run
-    // and the focus has moved on, so it is never read out as a change.
-    connect(
-        this, &QListWidget::currentRowChanged, this, [this] { setAccessibleDescription(selectedSpokenText()); },
-        Qt::QueuedConnection);
 }
 
 void ListBox::appendEntry(const QString& text, const QString& spoken) {

@@ -7,12 +7,13 @@
 #   bench/startup/run.sh [runs] [mensaro binary]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+export LC_ALL=C
 runs=${1:-10}
 build=build/default
 mensaro=${2:-$build/app/mensaro}
 floor=$build/bench/startup/startup_floor
 probe=$build/bench/startup/startup_probe
-[[ -x $probe && -x $floor && -x $mensaro ]] || { echo "build first: make build" >&2; exit 1; }
+[[ -x $probe && -x $floor && -x $mensaro ]] || { echo "startup: build first (scripts/build.sh build)" >&2; exit 1; }
 
 display=:$((120 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -21,7 +22,9 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
+trap 'exit 130' INT TERM
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "startup: the private X server did not start" >&2; exit 1; }
 
 results=$(mktemp)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
@@ -33,7 +36,8 @@ for i in $(seq "$runs"); do
     echo "mensaro $("$probe" 500 "$mensaro")" >>"$results"
 done
 
-awk -v runs="$runs" '
+mkdir -p "$build/bench"
+awk -v runs="$runs" -v json="$build/bench/startup.json" '
 function median(a, n,   i, j, t) {
     for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
     return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
@@ -47,4 +51,5 @@ END {
         printf "%-8s to window %6.1f ms (%.1f-%.1f)   memory %5.1f MiB\n", p, mm[p], lo, hi, mr[p]
     }
     printf "ratio    to window %.2fx   memory %.2fx   (%d interleaved runs)\n", mm["mensaro"] / mm["floor"], mr["mensaro"] / mr["floor"], runs
+    printf "{\"runs\": %d, \"mensaro\": {\"to_window_ms\": %.2f, \"memory_mib\": %.2f}, \"floor\": {\"to_window_ms\": %.2f, \"memory_mib\": %.2f}, \"ratio_to_window\": %.4f, \"ratio_memory\": %.4f}\n", runs, mm["mensaro"], mr["mensaro"], mm["floor"], mr["floor"], mm["mensaro"] / mm["floor"], mr["mensaro"] / mr["floor"] > json
 }' "$results"

@@ -1,0 +1,54 @@
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The README's performance table, from the JSON the benchmarks wrote under
+build/default/bench/. Prints Markdown; missing figures show as "-"."""
+
+import json
+import pathlib
+import sys
+
+folder = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/default/bench")
+
+
+def load(name):
+    try:
+        return json.loads((folder / name).read_text())
+    except (OSError, ValueError):
+        return None
+
+
+rows = []
+startup = load("startup.json")
+if startup:
+    rows.append(("time to window", f"{startup['ratio_to_window']:.2f}x the bare Qt window", "target 1.15x"))
+    rows.append(("resident memory", f"{startup['ratio_memory']:.2f}x the bare Qt window", "target 1.10x"))
+pixels = load("pixels.json")
+if pixels:
+    names = {"digit": "a typed digit", "up": "Up", "esc": "Esc", "unit": "a unit change"}
+    for key, name in names.items():
+        k = pixels["keys"][key]
+        rows.append((f"{name}, key to first damage (median / p90)",
+                     f"{k['mensaro_median_ms']:.2f} / {k['mensaro_p90_ms']:.2f} ms = {k['ratio']:.2f}x the echo floor",
+                     "target 1.05x"))
+idle = load("idle.json")
+if idle:
+    for state in ("focused", "unfocused", "unmapped", "iconic"):
+        m = idle["idle"][state]["mensaro"]
+        rows.append((f"idle, {state}", f"{m['wakeups_per_s']:.1f} wakeups/s, {m['cpu_ms_per_s']:.2f} ms CPU/s, "
+                     f"{m['damage_px_per_s']:.0f} px/s", "0 wakeups/s" if state in ("unmapped", "iconic") else "-"))
+latency = load("latency.json")
+if latency:
+    for name, label in (("typed_character", "one typed character, in process"), ("up_key", "one Up key, in process"),
+                        ("category_change", "one category change, in process")):
+        if name in latency:
+            rows.append((label, f"{latency[name] * 1000:.0f} us", "-"))
+core = load("core.json")
+if core:
+    times = {b["name"]: b["real_time"] for b in core.get("benchmarks", []) if b.get("run_type") != "aggregate"}
+    rows.append(("core benchmarks", ", ".join(f"{n} {t:.0f} ns" for n, t in sorted(times.items())), "-"))
+
+print("| measure | Mensaro | against |")
+print("|---|---|---|")
+for row in rows:
+    print("| " + " | ".join(row) + " |")
