@@ -18,7 +18,6 @@ using mensaro_test::PrintTo;
 using mensaro_test::RowName;
 
 using mensaro::CategoryTable;
-using mensaro::kCategoryNames;
 using mensaro::ReadFactor;
 using mensaro::UnitEntry;
 using mensaro::UnitList;
@@ -82,17 +81,6 @@ TEST_P(CategoryTableTest, HoldsEveryNameAndFactorAsWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CategoryTableTest, testing::ValuesIn(kCategories), RowName<CategoryCase>);
-
-TEST(CategoryTable, ListsTheCategoriesInOrder) {
-    ASSERT_EQ(kCategoryNames.size(), std::size(kCategories));
-    for (std::size_t i = 0; i < kCategoryNames.size(); ++i) EXPECT_EQ(kCategoryNames[i], kCategories[i].name);
-}
-
-TEST(CategoryTable, HasTheUpperBoundOfEachCategory) {
-    const std::pair<const char*, std::size_t> bounds[] = {{"Distance", 21}, {"Area", 29},      {"Volume", 19},
-                                                          {"Weight", 17},   {"Temprature", 5}, {"Time", 15}};
-    for (const auto& [name, upper] : bounds) EXPECT_EQ(CategoryTable(name)->size() - 1, upper) << name;
-}
 
 TEST(CategoryTable, MatchesOnlyTheExactName) {
     for (const char* text : {"distance", "Distance ", " Distance", "Temperature", "", "DISTANCE", "Tim"})

@@ -61,15 +61,6 @@ for dep in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "the package does not recommend qt6-wayland"
 
-# The unpacked program answers on the command line and runs its window.
-[[ $("$program" --version | head -1) == "Mensaro 1.00" ]] || fail "--version of the packaged program"
-QT_QPA_PLATFORM=offscreen "$program" &
-pid=$!
-for _ in $(seq 100); do  # until it catches SIGTERM (bit 15 of SigCgt): it is up
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null) || break
-    [[ -n $mask ]] && (( (16#$mask >> 14) & 1 )) && break
-    sleep 0.1
-done
-kill -TERM "$pid" 2>/dev/null || fail "the unpacked program did not start"
-wait "$pid" || fail "the unpacked program did not end cleanly"
+# The unpacked program passes the same checks as the built one.
+bash "$(dirname "$0")/../app/program_test.sh" "$program" || fail "the packaged program"
 exit $failed
