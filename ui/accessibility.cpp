@@ -39,12 +39,11 @@ TextPiece PieceOfText(const QString& text, int offset, QAccessible::TextBoundary
     const int length = static_cast<int>(text.size());
     if (offset < 0 || offset > length || length == 0) return {};
     const QList<int> starts = PieceStarts(text, boundary);  // at least {0, length}
-    // The piece holding the offset; the end of the text belongs to the last.
+    // The piece holding the offset. The end of the text holds no character,
+    // but it is still in the last word or line.
     const int pieces = static_cast<int>(starts.size()) - 1;
     int at = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
-    at = std::min(at, pieces - 1);
-    if (boundary == QAccessible::CharBoundary && offset == length && shift == 0) return {};
-    if (boundary == QAccessible::CharBoundary && offset == length && shift < 0) at = pieces;
+    if (boundary != QAccessible::CharBoundary) at = std::min(at, pieces - 1);
     const int wanted = at + shift;
     if (wanted < 0 || wanted >= pieces) return {};
     const int start = starts.at(wanted);

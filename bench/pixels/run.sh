@@ -15,9 +15,9 @@ presses=${2:-100}
 seconds=${3:-5}
 build=build/default
 mensaro=$build/app/mensaro
-echo_floor=$build/bench/pixels/pixels_echo
-bare_floor=$build/bench/startup/startup_floor
-probe=$build/bench/pixels/pixels_probe
+echo_floor=$build/bench/pixels_echo
+bare_floor=$build/bench/startup_floor
+probe=$build/bench/pixels_probe
 for tool in "$mensaro" "$echo_floor" "$bare_floor" "$probe"; do
     [[ -x $tool ]] || { echo "pixels: $tool is not built (scripts/build.sh build)" >&2; exit 1; }
 done

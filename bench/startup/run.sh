@@ -11,8 +11,8 @@ export LC_ALL=C
 runs=${1:-10}
 build=build/default
 mensaro=${2:-$build/app/mensaro}
-floor=$build/bench/startup/startup_floor
-probe=$build/bench/startup/startup_probe
+floor=$build/bench/startup_floor
+probe=$build/bench/startup_probe
 [[ -x $probe && -x $floor && -x $mensaro ]] || { echo "startup: build first (scripts/build.sh build)" >&2; exit 1; }
 
 display=:$((120 + RANDOM % 100))
