@@ -11,7 +11,6 @@
 #include <limits>
 #include <string>
 
-#include "tests/core/locale_guard.h"
 #include "tests/core/reference.h"
 #include "tests/core/table_rows.h"
 
@@ -284,18 +283,5 @@ TEST_P(FormatByPatternTest, FormatsByThePattern) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatByPatternTest, testing::ValuesIn(kFormatCases), RowName<FormatCase>);
-
-// ------------------------------------------------------------------ Locales
-
-// A comma-decimal, dot-grouping locale must change nothing.
-TEST(NumberText, IgnoresTheProcessLocale) {
-    LocaleGuard german("de_DE.UTF-8");
-    ASSERT_TRUE(german.ok()) << "the de_DE.UTF-8 locale must be generated on this machine";
-    for (const ReadCase& c : kReadCases) EXPECT_EQ(ReadNumber(c.text), c.expected) << c.name;
-    for (const WriteCase& c : kWriteCases) EXPECT_EQ(WriteNumber(c.value), c.expected) << c.name;
-    for (const FormatCase& c : kFormatCases) EXPECT_EQ(FormatByPattern(c.value, c.pattern), c.expected) << c.name;
-    EXPECT_EQ(ReadNumber("2,5"), 2.0);
-    EXPECT_EQ(ReadNumber("1.000"), 1.0);
-}
 
 }  // namespace
