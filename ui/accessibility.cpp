@@ -53,12 +53,6 @@ TextPiece PieceOfText(const QString& text, int offset, QAccessible::TextBoundary
 
 namespace {
 
-// The top-level window: a frame, not a filler.
-class WindowAccessible : public QAccessibleWidget {
-public:
-    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
-};
-
 // The value box: editable text whose every query answers at once.
 class ValueBoxAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
@@ -181,7 +175,7 @@ private:
 // One entry of a list. Focused only while its list has the keyboard focus.
 class ListItemAccessible : public QAccessibleInterface {
 public:
-    ListItemAccessible(QListWidget* list, const QModelIndex& index) : list_(list), index_(index) {}
+    ListItemAccessible(ListBox* list, const QModelIndex& index) : list_(list), index_(index) {}
 
     bool isValid() const override { return list_ && index_.isValid(); }
     QObject* object() const override { return nullptr; }
@@ -197,10 +191,7 @@ public:
 
     QString text(QAccessible::Text type) const override {
         if (!isValid()) return {};
-        if (type == QAccessible::Name) {
-            const QString spoken = index_.data(Qt::AccessibleTextRole).toString();
-            return spoken.isEmpty() ? index_.data(Qt::DisplayRole).toString() : spoken;
-        }
+        if (type == QAccessible::Name) return list_->spokenText(index_.row());
         if (type == QAccessible::Description) return index_.data(Qt::AccessibleDescriptionRole).toString();
         return {};
     }
@@ -224,14 +215,14 @@ public:
     }
 
 private:
-    QPointer<QListWidget> list_;
+    QPointer<ListBox> list_;
     QPersistentModelIndex index_;
 };
 
 // A list: its entries as ListItemAccessible children.
 class ListAccessible : public QAccessibleWidget {
 public:
-    explicit ListAccessible(QListWidget* list) : QAccessibleWidget(list, QAccessible::List) {
+    explicit ListAccessible(ListBox* list) : QAccessibleWidget(list, QAccessible::List) {
         // Entries are added and removed while the list lives: forget them then.
         const QAbstractItemModel* model = list->model();
         const auto forget = [this] { Forget(); };
@@ -251,7 +242,7 @@ public:
     // raises no event of its own: the result's announcement tells it.
     QString text(QAccessible::Text type) const override {
         if (type == QAccessible::Description && list()->accessibleDescription().isEmpty())
-            return static_cast<ListBox*>(list())->selectedSpokenText();
+            return list()->spokenText(list()->currentRow());
         return QAccessibleWidget::text(type);
     }
 
@@ -279,7 +270,7 @@ public:
     }
 
 private:
-    QListWidget* list() const { return static_cast<QListWidget*>(widget()); }
+    ListBox* list() const { return static_cast<ListBox*>(widget()); }
 
     void Forget() {
         for (const QAccessible::Id id : std::as_const(items_)) QAccessible::deleteAccessibleInterface(id);
@@ -290,19 +281,15 @@ private:
     QList<QMetaObject::Connection> changes_;
 };
 
-// The announcer: a notification named by its message.
-class AnnouncerAccessible : public QAccessibleWidget {
-public:
-    explicit AnnouncerAccessible(QWidget* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
-};
-
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("ValueBox")) return new ValueBoxAccessible(static_cast<ValueBox*>(widget));
     if (className == QLatin1String("ListBox")) return new ListAccessible(static_cast<ListBox*>(widget));
-    if (className == QLatin1String("frmTavrix")) return new WindowAccessible(widget);
-    if (className == QLatin1String("mensaro::Announcer")) return new AnnouncerAccessible(widget);
+    // The top-level window is a frame, not a filler; the announcer a notification.
+    if (className == QLatin1String("frmTavrix")) return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("mensaro::Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 

@@ -229,7 +229,7 @@ void frmTavrix::AnnounceResult() {
     if (holdAnnouncement_) return;
     const QString result = lblResult->text();
     lblResult->setAccessibleName(tr("Result: %1").arg(result));
-    announcer_->announce(tr("%1 %2").arg(result, lstTo->selectedSpokenText()));
+    announcer_->announce(tr("%1 %2").arg(result, lstTo->spokenText(lstTo->currentRow())));
 }
 
 // ---------------------------------------------------- Category and units
@@ -403,11 +403,9 @@ void frmTavrix::UpdateMotion() {
 
 void frmTavrix::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Exposure is the window system's word, sent to the native window.
-    if (QWindow* handle = windowHandle(); handle && !watchingExposure_) {
-        handle->installEventFilter(this);
-        watchingExposure_ = true;
-    }
+    // Exposure is the window system's word, sent to the native window (a
+    // filter installed again is still called once).
+    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
     UpdateMotion();
 }
 

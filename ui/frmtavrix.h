@@ -102,8 +102,6 @@ private:
     mensaro::UnitList UnitList;
     // The side the result text last moved to the centre from: 0 left, 1 right.
     quint8 LastSide = 0;
-    // Whether the native window's exposure events reach eventFilter yet.
-    bool watchingExposure_ = false;
     // Tells screen readers each new result.
     mensaro::Announcer* announcer_ = nullptr;
     // Set while a key's own steps run, so only their final result is spoken.

@@ -25,11 +25,11 @@ QString ListBox::selectedText() const {
     return item ? item->text() : QString();
 }
 
-QString ListBox::selectedSpokenText() const {
-    const QListWidgetItem* item = currentItem();
-    if (!item) return {};
-    const QString spoken = item->data(Qt::AccessibleTextRole).toString();
-    return spoken.isEmpty() ? item->text() : spoken;
+QString ListBox::spokenText(int row) const {
+    const QListWidgetItem* entry = item(row);
+    if (!entry) return {};
+    const QString spoken = entry->data(Qt::AccessibleTextRole).toString();
+    return spoken.isEmpty() ? entry->text() : spoken;
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index, const QEvent*) const {

@@ -19,8 +19,8 @@ public:
     void appendEntry(const QString& text, const QString& spoken = QString());
     // Text of the selected entry; empty while nothing is selected.
     QString selectedText() const;
-    // What a screen reader says for the selected entry.
-    QString selectedSpokenText() const;
+    // What a screen reader says for an entry; empty for a row not in the list.
+    QString spokenText(int row) const;
 
 protected:
     // Ctrl+click and Ctrl+Space would otherwise clear the single selection,
