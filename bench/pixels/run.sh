@@ -21,7 +21,9 @@ probe=$build/bench/pixels_probe
 for tool in "$mensaro" "$echo_floor" "$bare_floor" "$probe"; do
     [[ -x $tool ]] || { echo "pixels: $tool is not built (scripts/build.sh build)" >&2; exit 1; }
 done
-command -v Xvfb >/dev/null || { echo "pixels: Xvfb is not installed" >&2; exit 1; }
+command -v xvfb-run >/dev/null || { echo "pixels: xvfb-run is not installed (package xvfb)" >&2; exit 1; }
+# On a private X server of its own.
+[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/pixels/run.sh "$@"
 export LC_ALL=C
 
 work=$(mktemp -d)
@@ -34,12 +36,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-display=:$((300 + RANDOM % 300))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-children+=($!)
-export DISPLAY=$display XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "pixels: the private X server did not start" >&2; exit 1; }
+export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
 
 # One round of one measure: Mensaro and its floor, each started afresh, the
 # order alternating by round; each line the probe prints is tagged with the

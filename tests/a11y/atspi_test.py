@@ -3,7 +3,7 @@
 
 """The running program as a screen reader meets it over AT-SPI: the tree
 (roles, names, states), every text query answered quickly at any offset, and
-the events each key raises. Run by run_a11y.sh inside a private D-Bus session
+the events each key raises. Run by session.sh inside a private D-Bus session
 and X server, with the program already started."""
 
 import subprocess
@@ -54,27 +54,20 @@ def walk(obj):
             yield from walk(child)
 
 
-def states(obj):
-    return obj.getState()
-
-
 app = find_app()
 frame = app[0]
 objects = list(walk(app))
-by_name = {}
-for obj in objects:
-    by_name.setdefault((obj.getRoleName(), obj.name), obj)
 
 # The tree tells the truth.
 check(frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Mensaro", f"window: {frame.getRoleName()} {frame.name!r}")
-focused = [o for o in objects if states(o).contains(pyatspi.STATE_FOCUSED)]
+focused = [o for o in objects if o.getState().contains(pyatspi.STATE_FOCUSED)]
 check([(o.getRoleName(), o.name) for o in focused] == [("text", "Enter Value to convert")],
       f"focused: {[(o.getRoleName(), o.name) for o in focused]}")
 lists = {o.name: o for o in objects if o.getRole() == pyatspi.ROLE_LIST}
 check(sorted(lists) == ["From unit", "Select Type", "To unit"], f"lists: {sorted(lists)}")
 for name, first in (("Select Type", "Distance"), ("From unit", "Inch"), ("To unit", "Inch")):
     items = [item for item in lists.get(name, [])]
-    selected = [item.name for item in items if states(item).contains(pyatspi.STATE_SELECTED)]
+    selected = [item.name for item in items if item.getState().contains(pyatspi.STATE_SELECTED)]
     check(selected == [first], f"{name}: selected {selected}")
     if name != "Select Type":
         check([i.name for i in items][6:8] == ["separator", "Millimeter"], f"{name}: {[i.name for i in items]}")

@@ -9,20 +9,16 @@
 #   session.sh <mensaro binary> <command...>
 set -uo pipefail
 if [[ -z ${MENSARO_A11Y_SESSION:-} ]]; then
-    MENSARO_A11Y_SESSION=1 dbus-run-session -- "$0" "$@" 2>&1 | grep --line-buffered -v -e '^dbus-daemon' -e 'SpiRegistry daemon'
+    MENSARO_A11Y_SESSION=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@" 2>&1 | grep --line-buffered -v -e '^dbus-daemon' -e 'SpiRegistry daemon'
     exit "${PIPESTATUS[0]}"
 fi
 program=$1
 shift
 export HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
-display=:$((200 + RANDOM % 200))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait "${pids[@]}" 2>/dev/null; kill $xvfb; rm -rf "$HOME" "$XDG_RUNTIME_DIR"' EXIT
-export DISPLAY=$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill "${pids[@]}" 2>/dev/null; wait "${pids[@]}" 2>/dev/null; rm -rf "$HOME" "$XDG_RUNTIME_DIR"' EXIT
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 "$program" &
 pids+=($!)
 # Up once the window exists and has the keyboard.

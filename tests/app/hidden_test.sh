@@ -6,15 +6,13 @@
 # program wakes or paints; shown again, the result moves as before.
 #   hidden_test.sh <mensaro> <pixels probe>
 set -uo pipefail
+[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$@"
 program=$1
 probe=$2
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
-export XDG_RUNTIME_DIR=$(mktemp -d) QT_QPA_PLATFORM=xcb DISPLAY=:$((600 + RANDOM % 300))
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export XDG_RUNTIME_DIR=$(mktemp -d) QT_QPA_PLATFORM=xcb
+trap 'kill $pid 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 "$program" &
 pid=$!
 
