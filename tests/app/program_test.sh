@@ -5,53 +5,37 @@
 # The real program: it starts, runs, and ends cleanly (code 0) when the session
 # asks it to with SIGTERM; with no display it says so in one line, code 1; its
 # command line needs no display and opens no window by mistake.
-set -uo pipefail
+#   program_test.sh <mensaro>
+source "$(dirname "$0")/../lib.sh"
 program=$1
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
-
-# True once the process catches SIGTERM (bit 15 of SigCgt): it is up and
-# ready to be asked to stop. Waits up to ten seconds.
-wait_until_listening() {
-    for _ in $(seq 100); do
-        local mask
-        mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
-        [[ -n $mask ]] && (( (16#$mask >> 14) & 1 )) && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 # Qt's own options still reach Qt.
 "$program" -platform offscreen &
 pid=$!
-wait_until_listening "$pid" || fail "the program did not come up"
+wait_for 10 catches_term "$pid" || fail "the program did not come up"
 sleep 0.5
-kill -0 "$pid" 2>/dev/null || fail "the program did not keep running"
-kill -TERM "$pid"
+kill -TERM "$pid" || fail "the program did not keep running"
 wait "$pid"
 rc=$?
 [[ $rc -eq 0 ]] || fail "SIGTERM ended the program with code $rc, not 0"
 
 output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1)
 rc=$?
-[[ $rc -eq 1 ]] || fail "without a display the exit code was $rc, not 1"
-lines=$(grep -c . <<<"$output")
-[[ $lines -eq 1 && $output == *"no usable display"* ]] || fail "without a display it printed: $output"
+[[ $rc -eq 1 && $(grep -c . <<<"$output") -eq 1 && $output == *"no usable display"* ]] ||
+    fail "without a display: code $rc, output: $output"
 
 # The command line, with and without a display: answers at once, never a window.
+out=$scratch/out err=$scratch/err
 for display in "" ":0"; do
-    run() { env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display timeout 5 "$program" "$@" >"$tmp/out" 2>"$tmp/err"; }
-    tmp=$(mktemp -d)
     # option          code  stdout holds            stderr holds
-    while read -r option code out err; do
-        out=${out//_/ }
-        run $option
+    while read -r option code want_out want_err; do
+        env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display timeout 5 "$program" $option >"$out" 2>"$err"
         rc=$?
         [[ $rc -eq $code ]] || fail "$option (DISPLAY=$display): code $rc, not $code"
-        [[ $out == - && ! -s $tmp/out || $out != - && $(<"$tmp/out") == *"$out"* ]] || fail "$option: stdout $(<"$tmp/out")"
-        [[ $err == - && ! -s $tmp/err || $err != - && $(<"$tmp/err") == *"$err"* && $(wc -l <"$tmp/err") -eq 2 ]] ||
-            fail "$option: stderr $(<"$tmp/err")"
+        [[ $want_out == - && ! -s $out || $want_out != - && $(<"$out") == *"${want_out//_/ }"* ]] ||
+            fail "$option: stdout $(<"$out")"
+        [[ $want_err == - && ! -s $err || $want_err != - && $(<"$err") == *"$want_err"* && $(wc -l <"$err") -eq 2 ]] ||
+            fail "$option: stderr $(<"$err")"
     done <<'ROWS'
 --help            0  Usage:               -
 -h                0  --version            -
@@ -61,7 +45,5 @@ for display in "" ":0"; do
 stray             2  -                    'stray'
 --help=yes        2  -                    --help
 ROWS
-    rm -rf "$tmp"
 done
-
-exit $failed
+finish

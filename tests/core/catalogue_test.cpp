@@ -5,118 +5,73 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
-#include "tests/core/table_rows.h"
+#include "core/numbertext.h"
+#include "tests/core/reference.h"
 
 namespace {
-
-using mensaro_test::PrintTo;
-using mensaro_test::RowName;
 
 using mensaro::CategoryTable;
 using mensaro::ReadFactor;
 using mensaro::UnitEntry;
-using mensaro::UnitList;
-using mensaro::UnitName;
 
-const std::string kSeparator(16, '-');
-
-// The catalogue as published to users, entry by entry: name, then the factor
-// as text, or "double" where the table holds a number.
-struct CategoryCase {
-    const char* name;
-    std::vector<std::pair<std::string, std::string>> units;
+struct Category {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> units;  // name, factor as written
 };
 
-// clang-format off
-const CategoryCase kCategories[] = {
-    {"Distance",
-     {{"Inch", "1"}, {"Feet", "12"}, {"Yard", "36"}, {"Furlong", "7920"}, {"Mile", "63360"},
-      {"Nautical Mile", "72900"}, {kSeparator, "1"}, {"Millimeter", ".0393700787401575"},
-      {"Centimeter", "0.393700787401575"}, {"Meter", "39.3700787401575"}, {"Kilometer", "39370.0787401575"}}},
-    {"Area",
-     {{"Sq.Inch", "1"}, {"Sq.Feet", "144"}, {"Sq.Yard", "1296"}, {"Cent", "62726.4"}, {"Gunta", "156816"},
-      {"Acre", "6272640"}, {"Sq.Furlong", "62726400"}, {"Sq.Mile", "4014489600"},
-      {"Sq.Nautical Mile", "5314410000"}, {kSeparator, "1"}, {"Sq.Milimeter", "0.00155000310000620156240312480625"},
-      {"Sq.Centimeter", "0.155000310000620156240312480625"}, {"Sq.Meter", "1550.00310000620156240312480625"},
-      {"Sq.Kilometer", "1550003100.00620156240312480625"}, {"Hectare", "15500031.00006201"}}},
-    {"Volume",
-     {{"Mililiter", "1"}, {"Liter", "double"}, {kSeparator, "1"}, {"Cu.Inch", "double"},
-      {"Fluid Ounce", "double"}, {"Pint UK", "double"}, {"Pint US Dry", "double"}, {"Pint US Liquid", "double"},
-      {"Gallon UK", "double"}, {"Gallon US", "double"}}},
-    {"Weight",
-     {{"Grain", "0.0648"}, {"Ounce", "28.3495"}, {"Pound", "453.592"}, {"CWT", "45359.2"}, {"Tonne", "1016050"},
-      {kSeparator, "1"}, {"Gram", "1"}, {"Kilogram", "1000"}, {"Ton", "1000000"}}},
-    {"Temprature", {{"Celsius", "1"}, {"Farenhite", "1"}, {"Kelvin", "1"}}},
-    {"Time",
-     {{"Second", "1"}, {"Minute", "60"}, {"Hour", "3600"}, {"Day", "86400"}, {"Week", "604800"},
-      {"Year", "31536000"}, {"Decade", "315360000"}, {"Century", "3153600000"}}},
-};
-// clang-format on
+// The rows "| `Name` | factor | note |" under each "## Category" heading.
+std::vector<Category> ReadDocument(const char* path) {
+    std::ifstream in(path);
+    std::vector<Category> categories;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("## ")) categories.push_back({line.substr(3), {}});
+        if (!line.starts_with("| `")) continue;
+        const auto nameEnd = line.find('`', 3), factorStart = line.find("| ", nameEnd) + 2;
+        categories.back().units.emplace_back(line.substr(3, nameEnd - 3),
+                                             line.substr(factorStart, line.find(' ', factorStart) - factorStart));
+    }
+    std::erase_if(categories, [](const Category& c) { return c.units.empty(); });
+    return categories;
+}
 
-class CategoryTableTest : public testing::TestWithParam<CategoryCase> {};
-
-TEST_P(CategoryTableTest, HoldsEveryNameAndFactorAsWritten) {
-    const CategoryCase& c = GetParam();
-    const auto table = CategoryTable(c.name);
-    ASSERT_TRUE(table.has_value());
-    ASSERT_EQ(table->size(), 2 * c.units.size());
-    for (std::size_t i = 0; i < c.units.size(); ++i) {
-        const auto& [name, factor] = c.units[i];
-        ASSERT_TRUE(std::holds_alternative<std::string>((*table)[2 * i])) << "entry " << 2 * i;
-        EXPECT_EQ(std::get<std::string>((*table)[2 * i]), name);
-        EXPECT_EQ(UnitName(*table, i), name);
-        const UnitEntry& entry = (*table)[2 * i + 1];
-        if (factor == "double") {
-            EXPECT_TRUE(std::holds_alternative<double>(entry)) << name;
-        } else {
-            ASSERT_TRUE(std::holds_alternative<std::string>(entry)) << name;
-            EXPECT_EQ(std::get<std::string>(entry), factor);
+// docs/units.md, the users' reference, is the record the catalogue answers
+// to: the same categories and units in list order, the same names, and the
+// same factors as far as 15 digits go.
+TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
+    const auto documented = ReadDocument(MENSARO_UNITS_DOC);
+    ASSERT_EQ(documented.size(), mensaro::kCategoryNames.size()) << "cannot read " << MENSARO_UNITS_DOC;
+    for (std::size_t c = 0; c < documented.size(); ++c) {
+        const auto& [category, units] = documented[c];
+        EXPECT_EQ(category, mensaro::kCategoryNames[c]);
+        const auto table = CategoryTable(category);
+        ASSERT_TRUE(table && table->size() == 2 * units.size()) << category;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            EXPECT_EQ(mensaro::UnitName(*table, i), units[i].first) << category << " " << i;
+            if (category == mensaro::kTemperatureCategory) continue;  // formulas, not factors
+            EXPECT_EQ(mensaro_test::RoundedTo15(ReadFactor((*table)[2 * i + 1])),
+                      mensaro_test::RoundedTo15(mensaro::ReadNumber(units[i].second)))
+                << units[i].first;
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, CategoryTableTest, testing::ValuesIn(kCategories), RowName<CategoryCase>);
-
 TEST(CategoryTable, MatchesOnlyTheExactName) {
     for (const char* text : {"distance", "Distance ", " Distance", "Temperature", "", "DISTANCE", "Tim"})
-        EXPECT_FALSE(CategoryTable(text).has_value()) << '"' << text << '"';
+        EXPECT_FALSE(CategoryTable(text)) << '"' << text << '"';
 }
 
-std::uint64_t Bits(const UnitEntry& entry) { return std::bit_cast<std::uint64_t>(std::get<double>(entry)); }
-
-TEST(CategoryTable, VolumeHoldsTheExactDoubles) {
-    const UnitList volume = *CategoryTable("Volume");
-    EXPECT_EQ(std::get<double>(volume[3]), 1000.0);    // Liter
-    EXPECT_EQ(Bits(volume[7]), 0x4030630C30C30C3Bu);   // Cu.Inch 16.3869047619048
-    EXPECT_EQ(Bits(volume[11]), 0x4081C26666666667u);  // Pint UK, one ulp above 568.3
-    EXPECT_NE(std::get<double>(volume[11]), 568.3);
-    EXPECT_EQ(std::get<double>(volume[9]), 28.415);   // Fluid Ounce
-    EXPECT_EQ(std::get<double>(volume[13]), 550.6);   // Pint US Dry
-    EXPECT_EQ(std::get<double>(volume[15]), 473.2);   // Pint US Liquid
-    EXPECT_EQ(std::get<double>(volume[17]), 4546.0);  // Gallon UK
-    EXPECT_EQ(std::get<double>(volume[19]), 3785.0);  // Gallon US
-}
-
-TEST(ReadFactor, ReadsTextAndDoubleEntries) {
-    EXPECT_EQ(ReadFactor(UnitEntry(std::string("1"))), 1.0);
-    EXPECT_EQ(ReadFactor(UnitEntry(std::string(".0393700787401575"))),
-              ReadFactor(UnitEntry(std::string("0.0393700787401575"))));
-    EXPECT_EQ(ReadFactor(UnitEntry(std::string("0.00155000310000620156240312480625"))), 0.0015500031000062016);
+TEST(CategoryTable, ReadsFactorsAndNamesOfEitherKind) {
+    EXPECT_EQ(ReadFactor(UnitEntry(std::string(".0393700787401575"))), 0.0393700787401575);
     EXPECT_EQ(ReadFactor(UnitEntry(568.3000000000001)), 568.3000000000001);
-    const UnitList distance = *CategoryTable("Distance");
-    EXPECT_EQ(ReadFactor(distance[13]), 1.0);  // the separator is the base unit
-}
-
-TEST(UnitName, IsEmptyOutsideTheTable) {
-    const UnitList time = *CategoryTable("Time");
-    EXPECT_EQ(UnitName(time, 7), "Century");
-    EXPECT_EQ(UnitName(time, 8), "");
-    EXPECT_EQ(UnitName(UnitList{}, 0), "");
+    const auto volume = *CategoryTable("Volume");
+    EXPECT_EQ(std::get<double>(volume[11]), 568.3000000000001);  // Pint UK: 1000 * 0.5683, one ulp above 568.3
+    EXPECT_EQ(mensaro::UnitName(volume, 9), "Gallon US");
+    EXPECT_EQ(mensaro::UnitName(volume, 10), "");
+    EXPECT_EQ(mensaro::UnitName({}, 0), "");
 }
 
 }  // namespace

@@ -9,13 +9,9 @@
 # and the unpacked program runs. Also: the default preset compiles with the
 # flags that the package build gets from dpkg-buildflags.
 #   deb_test.sh <source dir> <default build dir>
-set -uo pipefail
+source "$(dirname "$0")/../lib.sh"
 src=$1
 build=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
 
 # The package's compiler flags, as debian/rules asks dpkg-buildflags for them.
 eval "$(sed -n 's/^export \(DEB_[A-Z_]*\) = \(.*\)$/export \1="\2"/p' "$src/debian/rules")"
@@ -23,37 +19,36 @@ want=$(dpkg-buildflags --get CXXFLAGS; dpkg-buildflags --get CPPFLAGS; dpkg-buil
 have=$(sed -n 's/^CMAKE_\(CXX_FLAGS\|EXE_LINKER_FLAGS\):STRING=//p' "$build/CMakeCache.txt")
 # Build paths differ by design; everything else must match.
 normal() { tr ' ' '\n' | grep -v -e '^-ffile-prefix-map=' -e '^$' | sort; }
-diff <(normal <<<"$want") <(normal <<<"$have") >/dev/null ||
-    fail "the default preset's flags differ from the package's: $(diff <(normal <<<"$want") <(normal <<<"$have") | grep '^[<>]' | tr '\n' ' ')"
+differ=$(diff <(normal <<<"$want") <(normal <<<"$have") | grep '^[<>]' | tr '\n' ' ')
+[[ -z $differ ]] || fail "the default preset's flags differ from the package's: $differ"
 
-bash "$src/scripts/package.sh" "$work/first" >"$work/first.log" 2>&1 || { tail -30 "$work/first.log"; fail "the package did not build"; exit 1; }
-mkdir -p "$work/another/much/longer/path"
-TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 bash "$src/scripts/package.sh" "$work/another/much/longer/path" \
-    >"$work/second.log" 2>&1 || { tail -30 "$work/second.log"; fail "the second build failed"; exit 1; }
+second=$scratch/another/much/longer/path
+mkdir -p "$second"
+bash "$src/scripts/package.sh" "$scratch/first" >"$scratch/first.log" 2>&1 &&
+    TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 bash "$src/scripts/package.sh" "$second" >"$scratch/second.log" 2>&1 ||
+    { tail -30 "$scratch"/*.log; fail "the package did not build"; finish; }
 for deb in mensaro_1.00-1_amd64.deb mensaro-dbgsym_1.00-1_amd64.deb; do
-    [[ -f $work/first/$deb ]] || { fail "no $deb built"; continue; }
-    cmp -s "$work/first/$deb" "$work/another/much/longer/path/$deb" || fail "$deb differs between two builds"
+    cmp "$scratch/first/$deb" "$second/$deb" || fail "$deb differs between two builds"
 done
-deb=$work/first/mensaro_1.00-1_amd64.deb
-[[ -f $deb ]] || exit 1
+deb=$scratch/first/mensaro_1.00-1_amd64.deb
 
-lintian --pedantic --display-info "$work/first/mensaro_1.00-1_amd64.changes" >"$work/lintian.log" 2>/dev/null
-grep -E '^[EWIPX]: ' "$work/lintian.log" && fail "lintian reports the tags above"
+lintian --pedantic --display-info "$scratch/first/mensaro_1.00-1_amd64.changes" >"$scratch/lintian.log" 2>/dev/null
+grep -E '^[EWIPX]: ' "$scratch/lintian.log" && fail "lintian reports the tags above"
 
-dpkg-deb -x "$deb" "$work/root"
-program=$work/root/usr/bin/mensaro
+dpkg-deb -x "$deb" "$scratch/root"
+program=$scratch/root/usr/bin/mensaro
 hardening-check --quiet "$program" || fail "hardening-check finds a feature missing"
 readelf -d "$program" | grep -qE 'RUNPATH|RPATH' && fail "the program carries a RUNPATH"
 
 id=org.mensaro.Mensaro
 for path in usr/share/applications/$id.desktop usr/share/metainfo/org.mensaro.mensaro.metainfo.xml \
-            usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png \
+            usr/share/icons/hicolor/scalable/apps/$id.svg \
             usr/share/man/man1/mensaro.1.gz usr/share/doc/mensaro/copyright usr/share/doc/mensaro/units.md; do
-    [[ -e $work/root/$path ]] || fail "missing /$path"
+    [[ -e $scratch/root/$path ]] || fail "missing /$path"
 done
 for size in 48 64 128 256; do
-    file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "$size x $size" ||
-        fail "the ${size}x${size} icon has another size"
+    file "$scratch/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "$size x $size" ||
+        fail "no ${size}x${size} icon"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
@@ -63,4 +58,4 @@ done
 
 # The unpacked program passes the same checks as the built one.
 bash "$(dirname "$0")/../app/program_test.sh" "$program" || fail "the packaged program"
-exit $failed
+finish

@@ -4,18 +4,14 @@
 
 # Compiles the Windows resource script as a Windows build would, and reads the
 # version record back out of the result.
-set -euo pipefail
+source "$(dirname "$0")/../lib.sh"
 windres=$1
-rc=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$(dirname "$rc")"
-"$windres" --preprocessor=cpp -i "$rc" -o "$work/mensaro.res" -O res
-"$windres" -i "$work/mensaro.res" -O rc -o "$work/decompiled.rc"
-failed=0
+cd "$(dirname "$2")"
+"$windres" --preprocessor=cpp -i "$2" -o "$scratch/mensaro.res" -O res &&
+    "$windres" -i "$scratch/mensaro.res" -O rc -o "$scratch/decompiled.rc" || { fail "windres failed"; finish; }
 for want in '"ProductName", "Mensaro"' '"InternalName", "Tavrix"' \
             '"FileDescription", "Convertions between various units"' \
             '"FileVersion", "1.00"' '"ProductVersion", "1.00"' 'Translation", 0x409' 'ICON'; do
-    grep -qF "$want" "$work/decompiled.rc" || { echo "FAIL: no $want in the compiled resources"; failed=1; }
+    grep -qF "$want" "$scratch/decompiled.rc" || fail "no $want in the compiled resources"
 done
-exit $failed
+finish

@@ -1,0 +1,33 @@
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Sourced by the shell tests. A failed check is told and counted, and the run
+# goes on, so one run reports every failure; `finish` exits with the verdict.
+# Each test gets a private scratch folder, which is also its runtime folder;
+# it goes at exit with every process listed in `pids`.
+set -uo pipefail
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+finish() { exit "$failed"; }
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR=$scratch
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
+
+# Tries a command every tenth of a second until it succeeds, for at most $1 seconds.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        ((--tries > 0)) || return 1
+        sleep 0.1
+    done
+}
+
+# True once process $1 catches SIGTERM (bit 15 of SigCgt): it is up and ready
+# to be asked to stop.
+catches_term() {
+    local mask
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) && (((16#${mask:-0} >> 14) & 1))
+}
