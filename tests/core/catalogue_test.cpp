@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,11 @@ struct Category {
 std::vector<Category> ReadDocument(const char* path) {
     std::ifstream in(path);
     std::vector<Category> categories;
+    const std::regex heading("## (.*)"), row("\\| `([^`]*)` \\| (\\S+) \\|.*");
+    std::smatch match;
     for (std::string line; std::getline(in, line);) {
-        if (line.starts_with("## ")) categories.push_back({line.substr(3), {}});
-        if (!line.starts_with("| `")) continue;
-        const auto nameEnd = line.find('`', 3), factorStart = line.find("| ", nameEnd) + 2;
-        categories.back().units.emplace_back(line.substr(3, nameEnd - 3),
-                                             line.substr(factorStart, line.find(' ', factorStart) - factorStart));
+        if (std::regex_match(line, match, heading)) categories.push_back({match[1], {}});
+        if (std::regex_match(line, match, row)) categories.back().units.emplace_back(match[1], match[2]);
     }
     std::erase_if(categories, [](const Category& c) { return c.units.empty(); });
     return categories;

@@ -26,13 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string result = mensaro::ConvertValue(table, category, value, from, to);
     const bool temperature = category == mensaro::kTemperatureCategory;
-    FUZZ_CHECK(result == mensaro::kOverflowText || IsResultText(result, temperature ? 6 : 15));
+    assert(result == mensaro::kOverflowText || IsResultText(result, temperature ? 6 : 15));
 
     if (from == to) {
         const auto pattern = temperature ? mensaro::kTemperaturePattern : mensaro::kGeneralPattern;
-        FUZZ_CHECK(result == mensaro::FormatByPattern(mensaro::ReadNumber(value), pattern));
+        assert(result == mensaro::FormatByPattern(mensaro::ReadNumber(value), pattern));
     }
     // Outside the table there is nothing to show, never a crash.
-    FUZZ_CHECK(mensaro::ConvertValue(table, category, value, units, 0).empty());
+    assert(mensaro::ConvertValue(table, category, value, units, 0).empty());
     return 0;
 }

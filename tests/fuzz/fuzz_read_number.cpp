@@ -14,15 +14,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double value = mensaro::ReadNumber(text);
-    FUZZ_CHECK(!std::isnan(value));
+    assert(!std::isnan(value));
 
     // 'x' never continues a number, and blanks never count.
-    FUZZ_CHECK(SameDouble(mensaro::ReadNumber(text + "x"), value));
-    FUZZ_CHECK(SameDouble(mensaro::ReadNumber(" " + text + "\t"), value));
+    assert(SameDouble(mensaro::ReadNumber(text + "x"), value));
+    assert(SameDouble(mensaro::ReadNumber(" " + text + "\t"), value));
 
     if (std::isfinite(value)) {
         const std::string written = mensaro::WriteNumber(value);
-        FUZZ_CHECK(mensaro::ReadNumber(written) == RoundedTo15(value));
+        assert(mensaro::ReadNumber(written) == RoundedTo15(value));
     }
     return 0;
 }

@@ -7,19 +7,8 @@
 // 1.5 and 2, and the random run long on its own (tst_soak); replay a failed
 // run with the seed it prints: MENSARO_SOAK_SEED=<seed>. MENSARO_SOAK_EVENTS
 // sets its length.
-#include <QAccessible>
-#include <QApplication>
-#include <QClipboard>
-#include <QDesktopServices>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStyle>
-#include <QTest>
-#include <QTimer>
-#include <QToolTip>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <array>
 #include <random>
 
