@@ -358,14 +358,18 @@ private Q_SLOTS:
         box()->writeText(QStringLiteral("12"));
         accessible->editableTextInterface()->insertText(0, QStringLiteral("1234567890"));
         QCOMPARE(box()->text(), QStringLiteral("12"));  // too long to type, so too long to insert
-        accessible->editableTextInterface()->insertText(0, QStringLiteral("-"));
-        QCOMPARE(box()->text(), QStringLiteral("-12"));
-        query->setSelection(0, 0, 1);
+        accessible->editableTextInterface()->insertText(1, QStringLiteral("-"));
+        QCOMPARE(box()->text(), QStringLiteral("1-2"));
+        query->setSelection(0, 1, 2);
         query->selection(0, &from, &to);
-        QCOMPARE(to - from, 1);
+        QCOMPARE(std::tuple(box()->selectedText(), from, to), std::tuple(QStringLiteral("-"), 1, 2));
         query->selection(1, &from, &to);
         QCOMPARE(from + to, 0);
-        QVERIFY(query->characterRect(-1).isEmpty() && !query->characterRect(0).isEmpty());
+        query->removeSelection(0);
+        QVERIFY(!box()->hasSelectedText());
+        // Characters lie left to right; there is none outside the text.
+        QVERIFY(query->characterRect(-1).isNull() && query->characterRect(3).isNull());
+        QVERIFY(query->characterRect(0).right() < query->characterRect(1).center().x());
     }
 
     // Tab runs value, Exit, the three lists and back; entering selects the value.
@@ -451,6 +455,8 @@ private Q_SLOTS:
         QTest::mouseClick(window->lblResult, Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.621371192237334"));
         QTest::keyClick(box(), Qt::Key_Escape);
+        QTest::mouseClick(window->lblResult, Qt::RightButton);  // only the left button copies
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.621371192237334"));
         QTest::keyClick(box(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QApplication::clipboard()->text() + "|" + box()->text(), QStringLiteral("0|"));
         // The offscreen platform has no selection clipboard: copying there fails.
