@@ -194,11 +194,8 @@ private Q_SLOTS:
 
         QCOMPARE(window->windowTitle(), QStringLiteral("Mensaro"));
         QCOMPARE(entries(window->lstType), QStringList({"Distance", "Area", "Volume", "Weight", "Temprature", "Time"}));
-        const QStringList distance = {"Inch",       "Feet",          "Yard",           "Furlong",
-                                      "Mile",       "Nautical Mile", QString(16, '-'), "Millimeter",
-                                      "Centimeter", "Meter",         "Kilometer"};
-        QCOMPARE(entries(window->lstFrom), distance);
-        QCOMPARE(entries(window->lstTo), distance);
+        QCOMPARE(entries(window->lstFrom).mid(5, 3), QStringList({"Nautical Mile", QString(16, '-'), "Millimeter"}));
+        QCOMPARE(entries(window->lstTo), entries(window->lstFrom));
         QCOMPARE(window->lblFrom->text() + window->lblTo->text(), QStringLiteral("InchInch"));
         QCOMPARE(result(), QStringLiteral("1.00"));
         verifyReadyToType();
@@ -214,10 +211,7 @@ private Q_SLOTS:
         QVERIFY(window->minimumSize() == window->maximumSize() &&
                 !(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->lstFrom->viewport()->height(), 9 * ListBox::kRowHeight);  // nine rows show
-        QCOMPARE(window->lstType->geometry(), QRect(5, 24, 117, 146));
-        QCOMPARE(window->lblResult->geometry(), QRect(164, 196, 205, 21));
-        QCOMPARE(window->Image1->geometry(), QRect(4, 240, 222, 49));
-        QTRY_VERIFY(!window->Image1->pixmap().isNull());  // drawn when first painted
+        QTRY_VERIFY(!window->Image1->pixmap().isNull());                           // drawn when first painted
         QCOMPARE(window->Image1->pixmap().size(), QSize(qRound(220 * scale), qRound(47 * scale)));
         QTRY_VERIFY(window->windowIcon().availableSizes().contains(QSize(qRound(32 * scale), qRound(32 * scale))));
         QCOMPARE(QFontInfo(window->lstType->font()).family(), QStringLiteral("Liberation Sans"));
