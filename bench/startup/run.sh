@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs Mensaro and the bare Qt floor interleaved N times on a private Xvfb,
+# Runs Mensaro and the bare Qt floor interleaved N times on a private Xvfb
+# (from xvfb-run, as the pixels benchmark and the tests get theirs),
 # and prints medians, ranges and the ratios of Mensaro to the floor.
 #   bench/startup/run.sh [runs] [mensaro binary]
 set -euo pipefail
+[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 cd "$(dirname "$0")/../.."
 export LC_ALL=C
 runs=${1:-10}
@@ -15,19 +17,11 @@ floor=$build/bench/startup_floor
 probe=$build/bench/startup_probe
 [[ -x $probe && -x $floor && -x $mensaro ]] || { echo "startup: build first (scripts/build.sh build)" >&2; exit 1; }
 
-display=:$((120 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
-trap 'exit 130' INT TERM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "startup: the private X server did not start" >&2; exit 1; }
-
 results=$(mktemp)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
+trap 'rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
+trap 'exit 130' INT TERM
 # One warm-up each, so the page cache treats both alike.
 "$probe" 200 "$floor" >/dev/null
 "$probe" 200 "$mensaro" >/dev/null
