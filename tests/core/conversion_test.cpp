@@ -42,14 +42,12 @@ const Row kRows[] = {
     {"Distance", "1", 5, 0, "72900.00"}, {"Volume", "1", 1, 3, "61.0243370868142"}, {"Volume", "1", 5, 0, "568.30"},
     {"Volume", "1", 9, 1, "3.785"}, {"Weight", "1", 4, 8, "1.01605"}, {"Area", "1", 14, 12, "10000.00"},
     {"Area", "1", 7, 5, "640.00"}, {"Time", "1", 5, 3, "365.00"},
-    // Beyond the double range; but a unit to itself is the value, even where
-    // the way through the base unit would overflow.
+    // Beyond the double range; but a unit to itself is the value, even past the base unit's range.
     {"Temprature", "1E308", 0, 1, "Overflow"}, {"Distance", "1E308", 10, 0, "Overflow"},
     {"Distance", "1E999", 0, 0, "Overflow"}, {"Temprature", "-1E999", 0, 2, "Overflow"},
     {"Distance", "1E300", 1, 0, "12" + std::string(300, '0') + ".00"},
     {"Distance", "1E308", 10, 10, "1" + std::string(308, '0') + ".00"}, {"Volume", "0.1", 3, 3, "0.10"},
-    // Only the exact category text selects the formulas; a position outside
-    // the table gives no text at all.
+    // Only the exact category text selects the formulas; a position outside the table gives no text.
     {"Temperature", "100", 0, 1, "100.00"}, {"Temprature", "1", 3, 0, ""}, {"Temprature", "1", 0, 3, ""},
     {"Temprature", "1", -1, 0, ""}, {"Temprature", "1", 0, -1, ""}};
 // clang-format on

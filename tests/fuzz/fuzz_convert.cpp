@@ -1,15 +1,53 @@
 // SPDX-FileCopyrightText: 2026 The Mensaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// ConvertValue on any category, value text and pair of positions in the
-// table: a well-formed result text, and a unit to itself gives the value.
+// Any value text, category and pair of positions in the table. ReadNumber:
+// never NaN, blind to what follows the number and to blanks. FormatByPattern:
+// well-formed text, the right number of decimals, no "-0.00", close to the
+// value. WriteNumber: plain digits that read back. ConvertValue: a
+// well-formed result, and a unit to itself gives the value. A failed assert
+// aborts, which libFuzzer reports with the input; the checks are the point
+// of the harness, so they stay on in any build type.
+#undef NDEBUG
+#include <cassert>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
+#include <regex>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
-#include "tests/fuzz/fuzz_checks.h"
+
+namespace {
+
+// The value rounded to 15 significant digits, by the standard library alone.
+double RoundedTo15(double value) {
+    char buf[40];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+    double rounded = 0;
+    // Near the top of the range the rounded value may lie beyond it.
+    if (std::from_chars(buf, end, rounded).ec == std::errc::result_out_of_range)
+        return std::copysign(std::numeric_limits<double>::infinity(), value);
+    return rounded;
+}
+
+// Equal, and the same sign for zeros.
+bool SameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
+
+// Two fixed decimals and at most M in all, no trailing zero after the fixed
+// two, and no minus before a zero.
+bool IsResultText(const std::string& text, int maxDecimals) {
+    static const std::regex six("-?[0-9]+\\.[0-9]{2}([0-9]{0,3}[1-9])?");
+    static const std::regex fifteen("-?[0-9]+\\.[0-9]{2}([0-9]{0,12}[1-9])?");
+    return std::regex_match(text, maxDecimals == 6 ? six : fifteen) &&
+           !(text[0] == '-' && text.find_first_of("123456789") == std::string::npos);
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
@@ -24,14 +62,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int to = data[2] % units;
     const std::string value(reinterpret_cast<const char*>(data + 3), size - 3);
 
-    const std::string result = mensaro::ConvertValue(table, category, value, from, to);
-    const bool temperature = category == mensaro::kTemperatureCategory;
-    assert(result == mensaro::kOverflowText || IsResultText(result, temperature ? 6 : 15));
+    const double number = mensaro::ReadNumber(value);
+    assert(!std::isnan(number));
+    // 'x' never continues a number, and blanks never count.
+    assert(SameDouble(mensaro::ReadNumber(value + "x"), number));
+    assert(SameDouble(mensaro::ReadNumber(" " + value + "\t"), number));
 
-    if (from == to) {
-        const auto pattern = temperature ? mensaro::kTemperaturePattern : mensaro::kGeneralPattern;
-        assert(result == mensaro::FormatByPattern(mensaro::ReadNumber(value), pattern));
+    const bool temperature = category == mensaro::kTemperatureCategory;
+    const int maxDecimals = temperature ? 6 : 15;
+    const std::string shown =
+        mensaro::FormatByPattern(number, temperature ? mensaro::kTemperaturePattern : mensaro::kGeneralPattern);
+    if (!std::isfinite(number)) {
+        assert(shown == mensaro::kOverflowText);
+    } else {
+        assert(IsResultText(shown, maxDecimals));
+        // Off by no more than the rounding to M decimals after the rounding
+        // to 15 significant digits; the top of the range rounds beyond it.
+        const double back = mensaro::ReadNumber(shown);
+        const double tolerance = 0.5 * std::pow(10.0, -maxDecimals) + std::fabs(number) * 1e-14;
+        assert(std::isinf(back) ? std::fabs(number) > 1.797693134862315e308 : std::fabs(back - number) <= tolerance);
+
+        const std::string written = mensaro::WriteNumber(number);
+        assert(!written.empty() && written.size() <= 22);
+        assert(written.find_first_not_of("0123456789.E+-") == std::string::npos);
+        assert(mensaro::ReadNumber(written) == RoundedTo15(number));
     }
+
+    const std::string result = mensaro::ConvertValue(table, category, value, from, to);
+    assert(result == mensaro::kOverflowText || IsResultText(result, maxDecimals));
+    if (from == to) assert(result == shown);
     // Outside the table there is nothing to show, never a crash.
     assert(mensaro::ConvertValue(table, category, value, units, 0).empty());
     return 0;
