@@ -1,10 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Sourced by the shell tests. A failed check is told and counted, and the run
-# goes on, so one run reports every failure; `finish` exits with the verdict.
-# Each test gets a private scratch folder, which is also its runtime folder;
-# it goes at exit with every process listed in `pids`.
+# Sourced by the shell tests. A failed check is told and the run goes on, so
+# one run reports every failure; `finish` exits with the verdict. The private
+# scratch folder, also the runtime folder, goes at exit with the `pids`.
 set -uo pipefail
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
@@ -19,10 +18,7 @@ trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
 wait_for() {
     local tries=$(($1 * 10))
     shift
-    until "$@"; do
-        ((--tries > 0)) || return 1
-        sleep 0.1
-    done
+    until "$@"; do ((--tries > 0)) && sleep 0.1 || return 1; done
 }
 
 # True once process $1 catches SIGTERM (bit 15 of SigCgt): it is up and ready

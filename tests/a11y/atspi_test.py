@@ -1,10 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The running program as a screen reader meets it over AT-SPI: the tree
-(roles, names, states), every text query answered quickly at any offset, and
-the events each key raises. Run by session.sh inside a private D-Bus session
-and X server, with the program already started."""
+"""The running program as a screen reader meets it over AT-SPI: the tree, every
+text query answered at once, and the events each key raises. Run by session.sh."""
 
 import subprocess
 import sys
@@ -49,8 +47,7 @@ else:
     sys.exit("FAIL: the program never appeared on the AT-SPI bus")
 objects = list(walk(app))
 
-# The tree, as the bridge hands it over: one focused object, one selected
-# entry in each list.
+# One focused object, one selected entry in each list.
 check((app[0].getRoleName(), app[0].name) == ("frame", "Mensaro"), f"window: {app[0].getRoleName()} {app[0].name!r}")
 states = [(o.getRoleName(), o.name, s) for o in objects for s in (pyatspi.STATE_FOCUSED, pyatspi.STATE_SELECTED)
           if o.getState().contains(s)]
@@ -99,10 +96,9 @@ pyatspi.Registry.registerEventListener(lambda e: moving.append(e.type), "object:
                                        "object:state-changed:showing", "object:bounds-changed")
 pump(3)
 check(moving == [], f"while idle: {moving}")
-for keys, expect in ((["7"], ["7.00 Inch"]), (["Up"], ["7.001 Inch"]), (["Down"], ["7.00 Inch"]),
-                     (["Escape"], ["0 Inch"]), (["ctrl+shift+c"], []), (["4"], ["4.00 Inch"]),
-                     (["shift+Tab", "c"], ["10.16 Centimeter"]),  # the To list, then its first unit with c
-                     (["Tab", "Tab", "Down"], ["4.00 Sq.Inch"])):  # Exit, the categories, then Area
+for keys, expect in ((["7"], ["7.00 Inch"]), (["Up"], ["7.001 Inch"]), (["Escape"], ["0 Inch"]),
+                     (["ctrl+shift+c"], []), (["4"], ["4.00 Inch"]),
+                     (["shift+Tab", "c"], ["10.16 Centimeter"])):  # the To list, then its first unit with c
     told.clear()
     subprocess.run(["xdotool", "key", "--delay", "50", *keys], check=True)
     pump(1)
@@ -111,7 +107,6 @@ for keys, expect in ((["7"], ["7.00 Inch"]), (["Up"], ["7.001 Inch"]), (["Down"]
         copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
         check(copied == "0", f"Ctrl+Shift+C copied {copied!r}")
 
-for obj in objects:  # everything still answers
-    obj.name
+check(all(obj.name is not None for obj in objects), "an object stopped answering")
 print(f"{len(objects)} objects, {texts} with text, slowest text query {slowest * 1000:.1f} ms; {len(failures)} failed")
 sys.exit(1 if failures else 0)

@@ -2,10 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# A private desktop for the screen-reader tests: its own D-Bus session (the
-# AT-SPI bus starts on demand inside it), its own X server, and the program
-# with its accessibility bridge on. Runs the given command against it and
-# ends everything it started.
+# A private desktop for the screen-reader tests: its own D-Bus session (where
+# the AT-SPI bus starts on demand), X server, and the program with its
+# accessibility bridge on; runs the command against it.
 #   session.sh <mensaro binary> <command...>
 if [[ -z ${MENSARO_A11Y_SESSION:-} ]]; then
     MENSARO_A11Y_SESSION=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@" 2>&1 |

@@ -24,9 +24,7 @@ grep -q 'set_app_id("org.mensaro.Mensaro")' "$protocol" || fail "no app id org.m
 grep -q 'xdg_toplevel@' "$protocol" && grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$protocol" ||
     fail "no window was shown"
 kill -TERM "$pid" || fail "the program did not stay up"
-wait "$pid"
-rc=$?
-[[ $rc -eq 0 ]] || fail "SIGTERM ended the program with code $rc, not 0"
+wait "$pid" || fail "SIGTERM ended the program with code $?, not 0"
 
 "$program" 2>"$scratch/gone.log" &
 pid=$!
