@@ -6,20 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
-struct Row {
-    const char* category;
-    std::string value;
-    int from, to;
-    std::string expected;
-};
-
-// Positions: Distance 0 Inch, 1 Feet, 2 Yard, 4 Mile, 5 Nautical Mile,
-// 6 separator, 8 Centimeter, 9 Meter, 10 Kilometer; Temprature 0 C, 1 F, 2 K.
+// Category, value, from and to positions, the result text. Positions: Distance 0 Inch, 1 Feet, 2 Yard,
+// 4 Mile, 5 Nautical Mile, 6 separator, 8 Centimeter, 9 Meter, 10 Kilometer; Temprature 0 C, 1 F, 2 K.
 // clang-format off
-const Row kRows[] = {
+const std::tuple<const char*, std::string, int, int, std::string> kRows[] = {
     // Worked examples.
     {"Distance", "1", 0, 8, "2.54"}, {"Distance", "1", 4, 10, "1.609344"},
     {"Distance", "1", 10, 4, "0.621371192237334"}, {"Distance", "2", 1, 2, "0.666666666666667"},
@@ -53,11 +47,11 @@ const Row kRows[] = {
 // clang-format on
 
 TEST(ConvertValue, GivesTheResultText) {
-    for (const Row& row : kRows) {
+    for (const auto& [category, value, from, to, expected] : kRows) {
         // The temperature table also stands in for a category text no table has.
-        const auto table = mensaro::CategoryTable(row.category).value_or(*mensaro::CategoryTable("Temprature"));
-        EXPECT_EQ(mensaro::ConvertValue(table, row.category, row.value, row.from, row.to), row.expected)
-            << row.category << " " << row.value << " from " << row.from << " to " << row.to;
+        const auto table = mensaro::CategoryTable(category).value_or(*mensaro::CategoryTable("Temprature"));
+        EXPECT_EQ(mensaro::ConvertValue(table, category, value, from, to), expected)
+            << category << " " << value << " from " << from << " to " << to;
     }
     EXPECT_EQ(mensaro::ConvertValue({}, "Distance", "1", 0, 0), "");
 }
