@@ -178,7 +178,8 @@ class TestFrmTavrix : public QObject {
 
     void checkInvariants() {
         QVERIFY2(window->isVisible(), "the window went away");
-        // The current entry is selected, and focused while its list is.
+        // The current entry is selected, focused while its list is, and the
+        // list's description.
         for (int i = 0; i < 3; ++i) {
             QVERIFY2(list(i)->currentRow() >= 0 && list(i)->currentItem()->isSelected(),
                      qPrintable(list(i)->objectName()));
@@ -186,6 +187,7 @@ class TestFrmTavrix : public QObject {
             QAccessibleInterface* current = entries->child(list(i)->currentRow());
             QVERIFY(current->state().selected && current->state().focused == list(i)->hasFocus());
             QCOMPARE(entries->focusChild(), list(i)->hasFocus() ? current : nullptr);
+            QCOMPARE(entries->text(QAccessible::Description), current->text(QAccessible::Name));
         }
         QCOMPARE(window->lblFrom->text(), window->lstFrom->currentItem()->text());
         QCOMPARE(window->lblTo->text(), window->lstTo->currentItem()->text());
