@@ -67,6 +67,7 @@ TEST(CategoryTable, KeepsPintUkExactAndNamesNothingPastTheEnd) {
     EXPECT_EQ(std::get<double>(volume[11]), 568.3000000000001);  // Pint UK: 1000 * 0.5683, one ulp above 568.3
     EXPECT_EQ(mensaro::UnitName(volume, 10), "");
     EXPECT_EQ(mensaro::UnitName({}, 0), "");
+    EXPECT_EQ(mensaro::UnitName({std::string("Inch"), 1.0, std::string("Feet")}, 1), "");  // no factor, no unit
 }
 
 }  // namespace
