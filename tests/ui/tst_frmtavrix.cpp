@@ -248,8 +248,7 @@ private Q_SLOTS:
         QCOMPARE(QFontInfo(box()->font()).family(), QStringLiteral("Liberation Mono"));
         QCOMPARE(QFontInfo(window->lstType->font()).pixelSize(), 13);  // 9.75 points
         QVERIFY(window->lblResult->font().bold() && window->Label6->font().bold() && !window->Label1->font().bold());
-        for (const QLabel* label :
-             {window->Label1, window->Label2, window->Label3, window->Label4, window->Label5, window->Label6})
+        for (const QLabel* label : window->findChildren<QLabel*>())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->text()));
         for (int category = 0; category < 6; ++category) {
@@ -385,7 +384,6 @@ private Q_SLOTS:
         for (Qt::Alignment expected : cycle) {
             window->Timer1_Timer();
             QCOMPARE(window->lblResult->alignment(), expected | Qt::AlignVCenter);
-            QCOMPARE(result(), QStringLiteral("1.00"));
         }
         window->Timer1->start();
         const Qt::Alignment before = window->lblResult->alignment();
