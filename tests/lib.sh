@@ -20,10 +20,3 @@ wait_for() {
     shift
     until "$@"; do ((--tries > 0)) && sleep 0.1 || return 1; done
 }
-
-# True once process $1 catches SIGTERM (bit 15 of SigCgt): it is up and ready
-# to be asked to stop.
-catches_term() {
-    local mask
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) && (((16#${mask:-0} >> 14) & 1))
-}

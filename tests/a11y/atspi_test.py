@@ -97,6 +97,7 @@ for keys, expect in ((["7"], ["7.00 Inch"]), (["Escape"], ["0 Inch"]), (["ctrl+s
         copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
         check(copied == "0", f"Ctrl+Shift+C copied {copied!r}")
 
-check(all(obj.name is not None for obj in objects), "an object stopped answering")
+for obj in objects:  # everything still answers; a stuck program raises here
+    obj.name
 print(f"{len(objects)} objects, {texts} with text, slowest text query {slowest * 1000:.1f} ms; {len(failures)} failed")
 sys.exit(1 if failures else 0)

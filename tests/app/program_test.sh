@@ -8,6 +8,13 @@
 source "$(dirname "$0")/../lib.sh"
 program=$1
 
+# True once process $1 catches SIGTERM (bit 15 of SigCgt): it is up and ready
+# to be asked to stop.
+catches_term() {
+    local mask
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) && (((16#${mask:-0} >> 14) & 1))
+}
+
 # Qt's own options still reach Qt.
 "$program" -platform offscreen &
 pid=$!

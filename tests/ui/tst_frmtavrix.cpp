@@ -28,6 +28,7 @@ class TestFrmTavrix : public QObject {
     ValueBox* box() const { return window->txtFrom; }
     QString result() const { return window->lblResult->text(); }
     ListBox* list(int index) const { return std::array{window->lstType, window->lstFrom, window->lstTo}[index]; }
+    std::array<int, 3> rows() const { return {list(0)->currentRow(), list(1)->currentRow(), list(2)->currentRow()}; }
 
     // Clicks an entry, or below the last one if there is no such row.
     static void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
@@ -157,7 +158,7 @@ class TestFrmTavrix : public QObject {
     // to be typed over; a new category starts both unit lists at the top.
     void chooseAtRandom() {
         ListBox* chosen = list(pick(3));
-        const std::array rows{list(0)->currentRow(), list(1)->currentRow(), list(2)->currentRow()};
+        const std::array before = rows();
         const QString value = box()->text();
         QSignalSpy conversions(window.get(), &frmTavrix::resultShown);
         const Qt::KeyboardModifiers modifiers = pick(5) ? Qt::NoModifier : Qt::ControlModifier;
@@ -169,11 +170,11 @@ class TestFrmTavrix : public QObject {
         } else {
             clickRow(chosen, pick(chosen->count() + 2) - 1, modifiers);
         }
-        if (std::array{list(0)->currentRow(), list(1)->currentRow(), list(2)->currentRow()} == rows) return;
+        if (rows() == before) return;
         QCOMPARE(conversions.count(), 1);
         verifyReadyToType();
         QCOMPARE(box()->text(), value);
-        if (list(0)->currentRow() != rows[0]) QVERIFY(list(1)->currentRow() == 0 && list(2)->currentRow() == 0);
+        if (list(0)->currentRow() != before[0]) QVERIFY(list(1)->currentRow() == 0 && list(2)->currentRow() == 0);
     }
 
     void checkInvariants() {
