@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWindow>
+#include <utility>
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
@@ -205,8 +206,11 @@ void frmTavrix::ConnectHandlers() {
     connect(txtFrom, &ValueBox::keyDown, this, &frmTavrix::txtFrom_KeyDown);
 
     // Keys for what otherwise takes the mouse: copy the result, open the page.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, &frmTavrix::lblResult_Click);
-    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmTavrix::Image1_Click);
+    // A held key acts once: one copy, one browser tab.
+    for (auto* shortcut : {new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this,
+                                         &frmTavrix::lblResult_Click),
+                           new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmTavrix::Image1_Click)})
+        shortcut->setAutoRepeat(false);
 
     connect(Timer1, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
     connect(cmdExit, &QPushButton::clicked, this, &frmTavrix::cmdExit_Click);
@@ -215,7 +219,7 @@ void frmTavrix::ConnectHandlers() {
 }
 
 // The unit labels are named for screen readers by their role and the unit.
-// The result label is named by AnnounceResult, once per conversion.
+// The result label is named by PublishResult, once per conversion.
 void frmTavrix::ShowText(QLabel* label, const QString& text) {
     label->setText(text);
     if (label == lblResult) return;
@@ -223,13 +227,15 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
     label->setAccessibleName(text.isEmpty() ? role : tr("%1: %2").arg(role, text));
 }
 
-// Each new result is told to screen readers once, with its unit ("17.78
-// Centimeter"). Moving the result text (Timer1_Timer) is not news.
-void frmTavrix::AnnounceResult() {
-    if (holdAnnouncement_) return;
+// Each new result, as the label now shows it, is told once: to screen
+// readers, with its unit ("17.78 Centimeter"), and by resultShown. Moving the
+// result text (Timer1_Timer) is not news.
+void frmTavrix::PublishResult() {
+    if (holdResult_) return;
     const QString result = lblResult->text();
     lblResult->setAccessibleName(tr("Result: %1").arg(result));
     announcer_->announce(tr("%1 %2").arg(result, lstTo->spokenText(lstTo->currentRow())));
+    Q_EMIT resultShown(result);
 }
 
 // ---------------------------------------------------- Category and units
@@ -295,8 +301,7 @@ void frmTavrix::DoCalc() {
     const std::string category = lstType->selectedText().toStdString();
     const QString result = FromCore(mensaro::ConvertValue(UnitList, category, value, from, to));
     ShowText(lblResult, result);
-    AnnounceResult();
-    Q_EMIT resultShown(result);
+    PublishResult();
 
     const bool hadFocus = txtFrom->hasFocus();
     txtFrom->setFocus(Qt::OtherFocusReason);
@@ -320,11 +325,11 @@ void frmTavrix::txtFrom_KeyDown(int keyCode) {
     } else if (keyCode == Qt::Key_Escape) {
         {
             // Only the final "0" is news; the conversion of "" on the way is not.
-            const QScopedValueRollback hold(holdAnnouncement_, true);
+            const QScopedValueRollback hold(holdResult_, true);
             txtFrom->writeText(QString());
         }
         ShowText(lblResult, QStringLiteral("0"));
-        AnnounceResult();
+        PublishResult();
     }
 }
 
@@ -421,12 +426,20 @@ bool frmTavrix::eventFilter(QObject* watched, QEvent* event) {
         QMetaObject::invokeMethod(this, &frmTavrix::UpdateMotion, Qt::QueuedConnection);
         return false;
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
+    // Only the two clickable labels get click behaviour; the native window
+    // sees every mouse event first and is no widget.
+    QLabel* const label = watched == lblResult ? lblResult : watched == Image1 ? Image1 : nullptr;
+    if (!label) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        // A double click is press, release, double click, release: one click.
+        doubleClicked_ = label;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* widget = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
-            if (watched == lblResult) lblResult_Click();
-            if (watched == Image1) Image1_Click();
+        const bool endsDoubleClick = std::exchange(doubleClicked_, nullptr) == label;
+        if (!endsDoubleClick && mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            if (label == lblResult) lblResult_Click();
+            if (label == Image1) Image1_Click();
         }
     }
     return QWidget::eventFilter(watched, event);

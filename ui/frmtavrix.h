@@ -36,7 +36,7 @@ public:
     void Form_Load();
 
 Q_SIGNALS:
-    // After every conversion, with the text the result label now shows.
+    // After every new result, with the text the result label now shows.
     void resultShown(const QString& text);
 
 protected:
@@ -53,7 +53,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ShowText(QLabel* label, const QString& text);
-    void AnnounceResult();
+    void PublishResult();
     void UpdateResultColours();
 
     // Category and unit selection.
@@ -104,8 +104,10 @@ private:
     quint8 LastSide = 0;
     // Tells screen readers each new result.
     mensaro::Announcer* announcer_ = nullptr;
-    // Set while a key's own steps run, so only their final result is spoken.
-    bool holdAnnouncement_ = false;
+    // Set while a key's own steps run, so only their final result is told.
+    bool holdResult_ = false;
+    // The label whose double click is under way: its closing release is no click.
+    QLabel* doubleClicked_ = nullptr;
     // Where a click on the result copies to: the system clipboard.
     QClipboard::Mode clipboardMode_ = QClipboard::Clipboard;
 };

@@ -59,7 +59,9 @@ void ValueBox::mouseReleaseEvent(QMouseEvent* event) {
 
 void ValueBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    Q_EMIT gotFocus();
+    // A closing context menu hands the focus back before its action runs:
+    // the user never left, and a Paste must land at the caret.
+    if (event->reason() != Qt::PopupFocusReason) Q_EMIT gotFocus();
 }
 
 void ValueBox::paintEvent(QPaintEvent* event) {

@@ -23,6 +23,7 @@ Q_SIGNALS:
     void keyDown(int key);
     // After the box has placed the caret, so the receiver has the last word.
     void clicked();
+    // The user entered the box; not a popup handing the focus back.
     void gotFocus();
 
 protected:
