@@ -282,10 +282,13 @@ private:
 };
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (!object || !object->isWidgetType()) return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("ValueBox")) return new ValueBoxAccessible(static_cast<ValueBox*>(widget));
-    if (className == QLatin1String("ListBox")) return new ListAccessible(static_cast<ListBox*>(widget));
+    // Qt asks by class name, but only a checked cast makes the object one.
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return nullptr;
+    if (auto* box = qobject_cast<ValueBox*>(widget); box && className == QLatin1String("ValueBox"))
+        return new ValueBoxAccessible(box);
+    if (auto* list = qobject_cast<ListBox*>(widget); list && className == QLatin1String("ListBox"))
+        return new ListAccessible(list);
     // The top-level window is a frame, not a filler; the announcer a notification.
     if (className == QLatin1String("frmTavrix")) return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("mensaro::Announcer"))

@@ -25,6 +25,7 @@
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/contrast.h"
+#include "ui/keyrepeat.h"
 #include "ui/listbox.h"
 #include "ui/picture.h"
 #include "ui/valuebox.h"
@@ -207,9 +208,15 @@ void frmTavrix::ConnectHandlers() {
 
     // Keys for what otherwise takes the mouse: copy the result, open the page.
     // A held key acts once: one copy, one browser tab.
-    for (auto* shortcut : {new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this,
-                                         &frmTavrix::lblResult_Click),
-                           new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmTavrix::Image1_Click)})
+    keyRepeats_ = new KeyRepeatWatch(this);
+    const auto once = [this](void (frmTavrix::*action)()) {
+        return [this, action] {
+            if (!keyRepeats_->repeating()) (this->*action)();
+        };
+    };
+    for (auto* shortcut :
+         {new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, once(&frmTavrix::lblResult_Click)),
+          new QShortcut(QKeySequence(Qt::Key_F1), this, this, once(&frmTavrix::Image1_Click))})
         shortcut->setAutoRepeat(false);
 
     connect(Timer1, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);

@@ -13,6 +13,7 @@
 
 #include "core/catalogue.h"
 
+class KeyRepeatWatch;
 class ListBox;
 namespace mensaro {
 class Announcer;
@@ -106,6 +107,8 @@ private:
     mensaro::Announcer* announcer_ = nullptr;
     // Set while a key's own steps run, so only their final result is told.
     bool holdResult_ = false;
+    // Tells a held key's repeats from its first press.
+    KeyRepeatWatch* keyRepeats_ = nullptr;
     // The label whose double click is under way: its closing release is no click.
     QLabel* doubleClicked_ = nullptr;
     // Where a click on the result copies to: the system clipboard.

@@ -39,6 +39,15 @@ class TestFrmTavrix : public QObject {
         }
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
     }
+    // A click as the window system sends it: to the native window first,
+    // through its filters, then to the widget under the pointer.
+    void clickThroughWindow(const QWidget* target, Qt::MouseButton button, bool twice = false) {
+        const QPoint at = target->mapTo(window.get(), target->rect().center());
+        if (twice)
+            QTest::mouseDClick(window->windowHandle(), button, {}, at);
+        else
+            QTest::mouseClick(window->windowHandle(), button, {}, at);
+    }
     // Replaces the value by typing, the whole text being selected on entry.
     void type(const QString& text) {
         QTest::mouseClick(box(), Qt::LeftButton);
@@ -57,6 +66,7 @@ class TestFrmTavrix : public QObject {
 
     std::mt19937_64 random_;
     bool escPending_ = false;  // Esc showed "0" and no conversion has run since
+    QString shown_;            // the result the window last said it showed
     QStringList told_;         // what the window told screen readers since the last check
     QString lastTold_;
 
@@ -136,15 +146,18 @@ class TestFrmTavrix : public QObject {
                 if (how == 0)
                     QTest::keyClick(focus(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
                 else
-                    QTest::mouseClick(window->lblResult, how == 1 ? Qt::RightButton : Qt::LeftButton);
+                    clickThroughWindow(window->lblResult, how == 1 ? Qt::RightButton : Qt::LeftButton);
                 QVERIFY2(QApplication::clipboard()->text() == (how == 1 ? "" : result()) && box()->text() == before,
                          "copied something else");
                 return;
             }
             default:
-                if (pick(4) == 0) {  // the page, by click or F1
+                if (pick(4) == 0) {  // the page, once by a click, a double click or F1
                     const qsizetype before = opened.size();
-                    pick(2) ? QTest::mouseClick(window->Image1, Qt::LeftButton) : QTest::keyClick(focus(), Qt::Key_F1);
+                    if (const int how = pick(3))
+                        clickThroughWindow(window->Image1, Qt::LeftButton, how == 2);
+                    else
+                        QTest::keyClick(focus(), Qt::Key_F1);
                     QVERIFY(opened.size() == before + 1 &&
                             opened.last() == QUrl(QString::fromLatin1(frmTavrix::kWebAddress)));
                     return;
@@ -200,6 +213,7 @@ class TestFrmTavrix : public QObject {
                         : mensaro::ConvertValue(*table, category, box()->text().toStdString(),
                                                 window->lstFrom->currentRow(), window->lstTo->currentRow());
         QCOMPARE(result().toStdString(), expected);
+        QCOMPARE(shown_, result());
         // A new result or a new unit is told once, the motion and all else never.
         const QString news = result() + ' ' + window->lstTo->spokenText(window->lstTo->currentRow());
         QCOMPARE(told_, news == lastTold_ ? QStringList() : QStringList(news));
@@ -361,7 +375,11 @@ private Q_SLOTS:
         if (!given) seed = std::random_device{}();
         const int events = qEnvironmentVariable("MENSARO_SOAK_EVENTS", QStringLiteral("50000")).toInt();
         random_.seed(seed);
-        connect(window.get(), &frmTavrix::resultShown, this, [this] { escPending_ = false; });
+        shown_ = result();
+        connect(window.get(), &frmTavrix::resultShown, this, [this](const QString& shown) {
+            escPending_ = false;
+            shown_ = shown;
+        });
         connect(window->announcer_, &mensaro::Announcer::announced, this,
                 [this](const QString& news) { told_ << news; });
         lastTold_ = window->announcer_->accessibleName();
@@ -422,6 +440,19 @@ private Q_SLOTS:
         message->close();
         type("3");
         QCOMPARE(result(), QStringLiteral("3.00"));
+    }
+
+    // The menu hands the focus back before its Paste runs; that is no new
+    // entry into the box, so nothing is selected to be pasted over.
+    void a_context_menu_paste_goes_in_at_the_caret() {
+        type("25");
+        QApplication::clipboard()->setText(QStringLiteral("25.00"));
+        QTimer::singleShot(0, this, [] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu) QTest::keyClick(menu, Qt::Key_P);
+        });
+        clickThroughWindow(box(), Qt::RightButton);
+        QTRY_COMPARE(box()->text(), QStringLiteral("2525.00"));
     }
 
     void alt_x_closes_the_window() {
