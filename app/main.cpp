@@ -1,24 +1,43 @@
 // SPDX-FileCopyrightText: 2026 The Mensaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QApplication>
+#include <dlfcn.h>
+#include <unistd.h>
 
-#include "app/commandline.h"
-#include "ui/appinfo.h"
-#include "ui/displayguard.h"
-#include "ui/frmtavrix.h"
-#include "ui/quitonsignal.h"
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "app/cli.h"
+#include "app/window.h"
+
+namespace {
+
+// The window module, found from the program's own place: beside it in the
+// build tree's layout, and in the installed one.
+std::string WindowModule() {
+    std::array<char, 4096> self{};
+    const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+    std::string path = length > 0 ? std::string(self.data(), static_cast<std::size_t>(length)) : std::string();
+    path.erase(path.find_last_of('/') + 1);
+    return path + MENSARO_WINDOW_MODULE;
+}
+
+int OpenWindow(int argc, char* argv[]) {
+    const std::string module = WindowModule();
+    void* window = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    using Entry = int (*)(int, char**);
+    const auto entry = window ? reinterpret_cast<Entry>(::dlsym(window, MENSARO_WINDOW_ENTRY)) : nullptr;
+    if (!entry) {
+        std::fprintf(stderr, "mensaro: cannot load the window: %s\n", ::dlerror());
+        return 1;
+    }
+    return entry(argc, argv);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto status = mensaro::HandleCommandLine(argc, argv)) return *status;
-
-    mensaro::DisplayGuard noDisplayIsNoCrash;
-    QApplication app(argc, argv);
-    noDisplayIsNoCrash.release();
-    mensaro::SetApplicationIdentity();
-    mensaro::QuitOnTerminationSignals();
-
-    frmTavrix window;
-    window.Form_Load();
-    return app.exec();
+    if (const auto status = mensaro::RunCommandLine(argc, argv)) return *status;
+    return OpenWindow(argc, argv);
 }

@@ -43,6 +43,16 @@ if latency:
                         ("category_change", "one category change, in process")):
         if name in latency:
             rows.append((label, f"{latency[name] * 1000:.0f} us", "-"))
+cli = load("cli.json")
+if cli:
+    one = cli["single_ms"]
+    rows.append(("one `mensaro 12 Inch Centimeter` (median)",
+                 f"{one['mensaro']:.1f} ms = {cli['single_ratio_to_units']:.2f}x GNU units ({one['units']:.1f} ms; "
+                 f"/bin/true {one['true']:.1f} ms)", "target 1.00x"))
+    rate = cli["stream_values_per_s"]
+    rows.append((f"a stream of {cli['stream_values']:,} values",
+                 f"{rate['mensaro'] / 1e6:.2f} M values/s = {cli['stream_ratio_to_units']:.0f}x GNU units "
+                 f"({rate['units'] / 1e3:.0f} k/s)", "target 10x"))
 core = load("core.json")
 if core:
     times = {b["name"]: b["real_time"] for b in core.get("benchmarks", []) if b.get("run_type") != "aggregate"}

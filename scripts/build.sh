@@ -6,7 +6,7 @@
 # installs what it needs (scripts/setup.sh), then uses the CMake presets.
 #   scripts/build.sh run       build and launch the program
 #   scripts/build.sh test      build and run every test, three ways
-#   scripts/build.sh bench     micro-benchmarks, start-up, key to pixels, idle
+#   scripts/build.sh bench     micro-benchmarks, start-up, key to pixels, idle, command line
 #   scripts/build.sh package   build the Debian package into build/package
 #   scripts/build.sh build     just build
 set -euo pipefail
@@ -45,6 +45,7 @@ case "${1:-}" in
                  END { print "}" }' "$out/latency.csv" >"$out/latency.json"
         bash bench/startup/run.sh 20
         bash bench/pixels/run.sh
+        bash bench/cli/run.sh
         echo
         /usr/bin/python3 bench/report.py "$out"
         ;;

@@ -16,12 +16,12 @@ if [[ "${1:-build}" == package || "${1:-build}" == test ]]; then
     packages+=(dpkg-dev debhelper)
 fi
 if [[ "${1:-build}" == bench ]]; then
-    packages+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils python3)
+    packages+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils python3 units hyperfine)
 fi
 if [[ "${1:-build}" == test ]]; then
     packages+=(libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
-               clang-format clang-tidy
+               clang-format clang-tidy bash-completion
                lintian devscripts reuse mandoc groff-base weston qt6-wayland
                xvfb xauth x11-utils xdotool xclip dbus-x11 at-spi2-core python3-pyatspi orca)
 fi

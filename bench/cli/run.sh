@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The command line beside GNU units on this machine, in one run: the wall time
+# of one conversion (hyperfine, with /bin/true as the floor of starting any
+# program), and the rate of a stream of the same values fed to each.
+# Writes cli.json under build/default/bench.
+#   bench/cli/run.sh [--short] [mensaro binary]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+export LC_ALL=C
+runs=200 values=1000000
+if [[ ${1:-} == --short ]]; then
+    runs=5 values=2000
+    shift
+fi
+build=build/default
+mensaro=${1:-$build/app/mensaro}
+[[ -x $mensaro ]] || { echo "cli: build first (scripts/build.sh build)" >&2; exit 1; }
+for tool in units hyperfine; do
+    command -v "$tool" >/dev/null || { echo "cli: $tool missing (scripts/setup.sh bench installs it)" >&2; exit 1; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$work/single.json" \
+    "$mensaro 12 Inch Centimeter" "units -t '12 inch' cm" /bin/true >/dev/null
+
+# Values of one to seven digits with three decimals; GNU units reads them in
+# pairs of lines, the value with its unit and the unit wanted.
+awk -v n="$values" 'BEGIN { for (i = 1; i <= n; i++) printf "%d.%03d\n", (i * 7919) % 9999991, i % 1000 }' >"$work/values"
+awk '{ print $0 " inch"; print "cm" }' "$work/values" >"$work/pairs"
+
+mkdir -p "$build/bench"
+/usr/bin/python3 - "$work" "$mensaro" "$values" "$build/bench/cli.json" <<'PY'
+import json, statistics, subprocess, sys, time
+work, mensaro, values, out = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
+
+def rate(command, path):
+    """Values a second, the best of three runs; every value must give one line."""
+    best = None
+    for _ in range(3):
+        with open(path, "rb") as stdin:
+            start = time.perf_counter()
+            result = subprocess.run(command, stdin=stdin, capture_output=True, check=True)
+            seconds = time.perf_counter() - start
+        assert result.stdout.count(b"\n") == values, command
+        best = seconds if best is None else min(best, seconds)
+    return values / best
+
+single = {r["command"].split()[0].rsplit("/", 1)[-1]: statistics.median(r["times"]) * 1000
+          for r in json.load(open(f"{work}/single.json"))["results"]}
+stream = {"mensaro": rate([mensaro, "-", "Inch", "Centimeter"], f"{work}/values"),
+          "units": rate(["units", "-t"], f"{work}/pairs")}
+figures = {"single_ms": single, "single_ratio_to_units": single["mensaro"] / single["units"],
+           "stream_values": values, "stream_values_per_s": stream,
+           "stream_ratio_to_units": stream["mensaro"] / stream["units"]}
+json.dump(figures, open(out, "w"), indent=1)
+print(f"one call (median): mensaro {single['mensaro']:.2f} ms, GNU units {single['units']:.2f} ms, "
+      f"/bin/true {single['true']:.2f} ms")
+print(f"stream of {values} values: mensaro {stream['mensaro']:.0f}/s, GNU units {stream['units']:.0f}/s, "
+      f"{figures['stream_ratio_to_units']:.1f}x")
+PY
