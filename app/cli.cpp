@@ -3,6 +3,7 @@
 
 #include "app/cli.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -41,7 +42,7 @@ constexpr std::string_view kQtOptionsWithValue[] = {
     "title",    "qwindowicon",        "icon",          "style",  "stylesheet",      "session",  "display",
     "name",     "qmljsdebugger",
 };
-constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 
 constexpr std::string_view kHelp =
     "Usage: mensaro [Qt option]...\n"
@@ -238,6 +239,10 @@ int ConvertStream(const UnitList& table, std::string_view category, int from, in
     bool carriedTooLong = false;
     bool readFailed = false;
     while (!out.failed()) {
+        // Nothing more to read yet: hand over what is done, so that a script
+        // that waits for each answer gets it; a busy pipe keeps its blocks.
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        if (::poll(&input, 1, 0) == 0) out.Flush();
         const ssize_t got = ::read(STDIN_FILENO, block.data(), block.size());
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
@@ -363,6 +368,9 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         name = name.substr(0, equals);
         const std::string_view typed = arg.substr(0, arg.find('='));
         if (Among(name, kQtOptionsWithValue)) {
+            // Qt reads NAME=VALUE only for the style options; the others it would drop.
+            if (hasValue && name != "style" && name != "stylesheet")
+                return UsageError("option " + Quoted(typed) + " takes its value as the next argument");
             if (!hasValue && ++i == args.size()) return UsageError("option " + Quoted(typed) + " needs a value");
             continue;
         }

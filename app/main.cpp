@@ -18,13 +18,19 @@ namespace {
 std::string WindowModule() {
     std::array<char, 4096> self{};
     const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
-    std::string path = length > 0 ? std::string(self.data(), static_cast<std::size_t>(length)) : std::string();
+    // Without its own place, a relative path would be read from the current folder.
+    if (length <= 0) return {};
+    std::string path(self.data(), static_cast<std::size_t>(length));
     path.erase(path.find_last_of('/') + 1);
     return path + MENSARO_WINDOW_MODULE;
 }
 
 int OpenWindow(int argc, char* argv[]) {
     const std::string module = WindowModule();
+    if (module.empty()) {
+        std::fprintf(stderr, "mensaro: cannot load the window: the program cannot find its own place\n");
+        return 1;
+    }
     void* window = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     using Entry = int (*)(int, char**);
     const auto entry = window ? reinterpret_cast<Entry>(::dlsym(window, MENSARO_WINDOW_ENTRY)) : nullptr;

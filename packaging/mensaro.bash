@@ -7,7 +7,8 @@
 # The units of `mensaro --list` that start with $2 (case and blank runs not
 # counting), within the category of the unit named $1 when $1 names one.
 _mensaro_units() {
-    "${COMP_WORDS[0]}" --list 2>/dev/null | awk -v from="$1" -v cur="$2" '
+    # The names are ASCII: fold them as such, also under a Turkish locale.
+    "${COMP_WORDS[0]}" --list 2>/dev/null | LC_ALL=C awk -v from="$1" -v cur="$2" '
         function fold(s) { s = tolower(s); gsub(/[ \t]+/, " ", s); return s }
         /^[^ ]/ { category = $0; next }
         { n++; name[n] = substr($0, 3); of[n] = category }

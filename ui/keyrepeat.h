@@ -23,6 +23,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int heldKey_ = 0;  // pressed and not yet released
+    // The override event last judged, until the next press or release.
+    bool overriding_ = false;
+    int overrideKey_ = 0;
+    quint64 overrideAt_ = 0;
     int releasedKey_ = 0;
     quint64 releasedAt_ = 0;
     bool repeating_ = false;

@@ -45,6 +45,7 @@ for display in "" ":0"; do
 --version         0  Mensaro_1.00         -
 --bogus           2  -                    '--bogus'
 -platform         2  -                    -platform
+-platform=xcb     2  -                    -platform
 stray             2  -                    'stray'
 --help=yes        2  -                    --help
 ROWS
