@@ -42,7 +42,7 @@ constexpr int kMaxTypedLength = 9;
 const QColor kResultBackground(0xFF, 0xFF, 0xC0);  // light yellow
 
 // Result label alignment codes, as the motion cycles through them.
-enum Side : int { kLeft = 0, kRight = 1, kCentre = 2 };
+enum Side : quint8 { kLeft = 0, kRight = 1, kCentre = 2 };
 
 Qt::Alignment AlignmentOf(int side) {
     const Qt::Alignment horizontal = side == kLeft ? Qt::AlignLeft : side == kRight ? Qt::AlignRight : Qt::AlignHCenter;
@@ -207,10 +207,9 @@ void frmTavrix::ConnectHandlers() {
 
     // Keys for what otherwise takes the mouse: copy the result, open the page.
     // A held key acts once: one copy, one browser tab.
-    for (auto* shortcut : {new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this,
-                                         &frmTavrix::lblResult_Click),
-                           new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmTavrix::Image1_Click)})
-        shortcut->setAutoRepeat(false);
+    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, &frmTavrix::lblResult_Click);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmTavrix::Image1_Click);
+    for (QShortcut* shortcut : {copy, help}) shortcut->setAutoRepeat(false);
 
     connect(Timer1, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
     connect(cmdExit, &QPushButton::clicked, this, &frmTavrix::cmdExit_Click);

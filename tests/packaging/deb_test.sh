@@ -12,13 +12,16 @@ source "$(dirname "$0")/../lib.sh"
 src=$1
 build=$2
 
-# The package's compiler flags, as debian/rules asks dpkg-buildflags for them.
-eval "$(sed -n 's/^export \(DEB_[A-Z_]*\) = \(.*\)$/export \1="\2"/p' "$src/debian/rules")"
-want=$(dpkg-buildflags --get CXXFLAGS; dpkg-buildflags --get CPPFLAGS; dpkg-buildflags --get LDFLAGS)
+# The package's compiler flags, as debian/rules asks dpkg-buildflags for them:
+# none twice, and the same set as the default preset's (the order and the
+# build path differ by design).
+want=$(make -s -f "$src/debian/rules" --eval 'mensaro-flags: ; @for f in CXXFLAGS CPPFLAGS LDFLAGS; do \
+    dpkg-buildflags --get $$f; done' mensaro-flags)
 have=$(sed -n 's/^CMAKE_\(CXX_FLAGS\|EXE_LINKER_FLAGS\):STRING=//p' "$build/CMakeCache.txt")
-# Build paths differ by design; everything else must match.
-normal() { tr ' ' '\n' | grep -v -e '^-ffile-prefix-map=' -e '^$' | sort; }
-differ=$(diff <(normal <<<"$want") <(normal <<<"$have") | grep '^[<>]' | tr '\n' ' ')
+flags() { tr ' ' '\n' | grep -v -e '^-ffile-prefix-map=' -e '^$' | sort; }
+twice=$(flags <<<"$want" | uniq -d | tr '\n' ' ')
+[[ -z $twice ]] || fail "the package gives these flags twice: $twice"
+differ=$(diff <(flags <<<"$want" | uniq) <(flags <<<"$have") | grep '^[<>]' | tr '\n' ' ')
 [[ -z $differ ]] || fail "the default preset's flags differ from the package's: $differ"
 
 second=$scratch/another/much/longer/path
