@@ -85,11 +85,13 @@ QLabel* MakeLabel(const QString& text, QWidget* parent) {
 frmTavrix::frmTavrix(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    // First: Qt 6.8 asks for the window's accessible interface as soon as its
+    // title is set, and keeps the one it gets (a filler without ours).
+    mensaro::InstallAccessibility();
     setObjectName(QStringLiteral("frmTavrix"));
     setWindowTitle(QStringLiteral("Mensaro"));
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setFont(SansFont(9.75));
-    mensaro::InstallAccessibility();
     CreateControls();
     ConnectHandlers();
 }
