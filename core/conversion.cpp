@@ -3,13 +3,15 @@
 
 #include "core/conversion.h"
 
+#include <cstdint>
+
 #include "core/numbertext.h"
 
 namespace mensaro {
 
 namespace {
 
-enum TemperatureUnit { kCelsius = 0, kFarenhite = 1, kKelvin = 2 };
+enum TemperatureUnit : std::uint8_t { kCelsius = 0, kFarenhite = 1, kKelvin = 2 };
 
 constexpr double kKelvinOffset = 273.0;  // not 273.15: the program's own offset
 

@@ -2,28 +2,38 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what Mensaro needs to build, run and test on Debian 12, and
+# Installs what Mensaro needs to build, run and test on Debian 12 or 13, and
 # generates the locales the tests run under. Safe to run again: it only
 # installs what is missing. Usage: scripts/setup.sh [build|package|bench|test]
 set -euo pipefail
+task=${1:-build}
+
+# Package names are the same on both releases; compilers and tools stay
+# unversioned so each release brings its own.
+codename=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
+case $codename in
+    bookworm | trixie) ;;
+    *) echo "Found Debian release '${codename:-unknown}'; Mensaro supports Debian 12 (bookworm) and 13 (trixie)." \
+            "Trying anyway." >&2 ;;
+esac
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev librsvg2-bin
     fonts-liberation2 fontconfig qt6-wayland
 )
-if [[ "${1:-build}" == package || "${1:-build}" == test ]]; then
+if [[ $task == package || $task == test ]]; then
     packages+=(dpkg-dev debhelper)
 fi
-if [[ "${1:-build}" == bench ]]; then
+if [[ $task == bench ]]; then
     packages+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils python3 units hyperfine)
 fi
-if [[ "${1:-build}" == test ]]; then
-    packages+=(libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev
-               dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
-               clang-format clang-tidy bash-completion
-               lintian devscripts reuse mandoc groff-base weston qt6-wayland
-               xvfb xauth x11-utils xdotool xclip dbus-x11 at-spi2-core python3-pyatspi orca)
+if [[ $task == test ]]; then
+    packages+=(libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev libgtest-dev libbenchmark-dev locales
+               clang libclang-rt-dev clang-format clang-tidy git bash-completion
+               file desktop-file-utils appstream binutils-mingw-w64-x86-64
+               lintian devscripts reuse mandoc groff-base weston
+               xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 
@@ -38,21 +48,38 @@ as_root() {
     elif command -v sudo >/dev/null; then
         sudo "$@"
     else
+        echo "Not root and no sudo: cannot run $*" >&2
         return 1
     fi
 }
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    if ! { as_root apt-get update -qq && as_root env DEBIAN_FRONTEND=noninteractive \
-            apt-get install -y -qq --no-install-recommends "${missing[@]}"; }; then
-        echo "Cannot install packages here. Run as root, then try again:" >&2
+    as_root apt-get -o DPkg::Lock::Timeout=600 update -qq || { echo "apt-get update failed (see above)" >&2; exit 1; }
+    # Name what apt does not know, rather than letting one unknown name look
+    # like a failure of the whole install.
+    unknown=()
+    for p in "${missing[@]}"; do
+        apt-cache show "$p" >/dev/null 2>&1 || unknown+=("$p")
+    done
+    if ((${#unknown[@]})); then
+        echo "This release's archive has no package: ${unknown[*]}" >&2
+        exit 1
+    fi
+    log=$(mktemp)
+    # Waits for another apt on a shared machine rather than failing at once.
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+            --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+        tail -n 25 "$log" >&2
+        rm -f "$log"
+        echo "apt-get install failed (its last lines are above). To retry by hand:" >&2
         echo "  apt-get install ${missing[*]}" >&2
         exit 1
     fi
+    rm -f "$log"
 fi
 
-if [[ "${1:-build}" == test ]]; then
+if [[ $task == test ]]; then
     need=()
     for l in "${locales[@]}"; do
         locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || need+=("$l")

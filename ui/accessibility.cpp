@@ -310,9 +310,15 @@ void Announcer::announce(const QString& message) {
     if (message == accessibleName()) return;
     setAccessibleName(message);
     Q_EMIT announced(message);
-    if (!QAccessible::isActive()) return;  // nobody listening: nothing to show
+    if (!QAccessible::isActive()) return;  // nobody listening: nothing to say
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The toolkit's own announcement, from the window the screen reader is in.
+    QAccessibleAnnouncementEvent event(window(), message);
+    QAccessible::updateAccessibility(&event);
+#else
     hide();
     show();  // a screen reader presents a notification as it appears
+#endif
 }
 
 void InstallAccessibility() {

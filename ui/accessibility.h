@@ -13,11 +13,12 @@
 
 namespace mensaro {
 
-// Speaks a short message through the screen reader, and shows nothing. Qt 6.4
-// has no announcement API, and its AT-SPI bridge sends name and description
-// changes without their text, which Orca cannot present. What Orca does
-// present is a notification appearing, so this is an empty, zero-sized
-// notification that appears anew with each message.
+// Speaks a short message through the screen reader, and shows nothing. From
+// Qt 6.8 on, through the toolkit's announcement. Qt 6.4 has no announcement
+// API, and its AT-SPI bridge sends name and description changes without their
+// text, which Orca cannot present. What Orca does present is a notification
+// appearing, so there this is an empty, zero-sized notification that appears
+// anew with each message.
 class Announcer : public QWidget {
     Q_OBJECT
 public:

@@ -43,7 +43,7 @@ constexpr int kMaxTypedLength = 9;
 const QColor kResultBackground(0xFF, 0xFF, 0xC0);  // light yellow
 
 // Result label alignment codes, as the motion cycles through them.
-enum Side : int { kLeft = 0, kRight = 1, kCentre = 2 };
+enum Side : quint8 { kLeft = 0, kRight = 1, kCentre = 2 };
 
 Qt::Alignment AlignmentOf(int side) {
     const Qt::Alignment horizontal = side == kLeft ? Qt::AlignLeft : side == kRight ? Qt::AlignRight : Qt::AlignHCenter;
@@ -86,11 +86,13 @@ QLabel* MakeLabel(const QString& text, QWidget* parent) {
 frmTavrix::frmTavrix(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    // First: Qt 6.8 asks for the window's accessible interface as soon as its
+    // title is set, and keeps the one it gets (a filler without ours).
+    mensaro::InstallAccessibility();
     setObjectName(QStringLiteral("frmTavrix"));
     setWindowTitle(QStringLiteral("Mensaro"));
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setFont(SansFont(9.75));
-    mensaro::InstallAccessibility();
     CreateControls();
     ConnectHandlers();
 }
