@@ -57,7 +57,8 @@ if [[ ! -x $root/usr/bin/apt-get ]]; then
     if command -v mmdebstrap >/dev/null; then
         mmdebstrap --quiet --variant=minbase "$release" "$root" "$mirror"
     else
-        command -v debootstrap >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap
+        command -v debootstrap >/dev/null ||
+            { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; }
         debootstrap --variant=minbase "$release" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
             { tail -20 "$root.debootstrap.log" >&2; rm -f "$root.debootstrap.log"; exit 1; }
         rm -f "$root.debootstrap.log"

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What Orca says, from its speech log: a typed value's result once, with its
-# unit, and nothing while the window sits idle. Run inside session.sh.
+# What Orca says, from its speech log: each new result once, with its unit,
+# and nothing while the window sits idle. Run inside session.sh.
 source "$(dirname "$0")/../lib.sh"
 log=$scratch/orca.log
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$log" 2>/dev/null | sed "s/SPEECH OUTPUT: //"; }
@@ -24,9 +24,33 @@ pids+=($!)
 wait_for 30 eval 'spoken | grep -q Mensaro' || { fail "Orca never spoke"; finish; }
 sleep 2
 says_after 2 shift+Tab c >/dev/null  # the To list: Centimeter
-said=$(says_after 2 7)
-[[ $(grep -c "17\.78" <<<"$said") -eq 1 && $said == *"17.78 Centimeter"* ]] ||
-    fail "typing 7 (Inch to Centimeter) made Orca say: $said"
-said=$(says_after 3)
+# Each new result once, with its unit, whatever brought it; the value box
+# keeps the keyboard after a list choice.
+while IFS='|' read -r keys result; do
+    before=$(spoken | wc -l)
+    xdotool key --delay 100 $keys
+    # Up to 30 s for the result (a key waits for Orca to let it through, up
+    # to D-Bus's 25 s when Orca is slow), then 1.5 s more for a second time.
+    # Orca writes its log in blocks; its echo of Shift pushes out the rest.
+    wait_for 5 eval 'xdotool key shift; sleep 0.5; spoken | tail -n +$((before + 1)) | grep -qF "$result"'
+    sleep 1.5
+    xdotool key shift
+    sleep 0.5
+    said=$(spoken | tail -n +$((before + 1)))
+    [[ $(grep -cF "$result" <<<"$said") -eq 1 ]] || fail "$keys made Orca say: $said"
+done <<'ROWS'
+7|17.78 Centimeter
+Up|17.78254 Centimeter
+Down|17.78 Centimeter
+Escape|0 Centimeter
+1|2.54 Centimeter
+shift+Tab m|0.0254 Meter
+shift+Tab shift+Tab shift+Tab w|1.00 Grain
+ROWS
+before=$(spoken | wc -l)
+sleep 3
+xdotool key shift
+sleep 1
+said=$(spoken | tail -n +$((before + 1)) | grep -v shift)
 [[ -z $said ]] || fail "Orca spoke while the window was idle: $said"
 finish
