@@ -302,7 +302,7 @@ int Convert(std::span<const std::string_view> args) {
     }
 
     const std::string_view category = kCategoryNames[source.category];
-    const UnitList table = *CategoryTable(category);
+    const UnitList table = CategoryTable(category).value();  // every listed category has one
     if (value == "-") return ConvertStream(table, category, source.position, target.position);
     if (value.size() > kLongestValue) {
         Say("the value is longer than " + std::to_string(kLongestValue) + " bytes");
