@@ -12,6 +12,7 @@ MENSARO_REAL_SEED replays a run."""
 import os
 import random
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -97,6 +98,16 @@ def copied(expected, step):
     return check(RESULT.fullmatch(got) and (expected is None or got == expected), f"{step}: copied {got!r}")
 
 
+def ends(what):
+    """What was just sent ends the program, with code 0."""
+    try:
+        code = proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        code = "none: it went on"
+    check(code == 0, f"{what} ended the program with code {code}")
+
+
 def finish():
     if proc.poll() is None:
         proc.kill()
@@ -104,6 +115,7 @@ def finish():
     with open(f"{scratch}/err", errors="replace") as err:
         reports = [line for line in err if "runtime error" in line or "Sanitizer" in line]
     check(not reports, "sanitizer: " + "".join(reports[:20]))
+    shutil.rmtree(scratch)
     print(f"{'FAIL' if failures else 'ok'}: seed {seed}, {len(failures)} failures")
     sys.exit(1 if failures else 0)
 
@@ -126,18 +138,12 @@ with open(f"{scratch}/xdg-open", "w") as stub:
     stub.write(f'#!/bin/sh\necho "$1" >>"{scratch}/opened"\n')
 os.chmod(f"{scratch}/xdg-open", 0o755)
 
-# A left click on Exit ends the program with code 0.
 proc, window = start()
 at(*centre("cmdExit"), "click", 1)
-try:
-    check(proc.wait(timeout=10) == 0, f"a click on Exit ended the program with code {proc.returncode}")
-except subprocess.TimeoutExpired:
-    check(False, "a click on Exit did not end the program")
-    proc.kill()
-    proc.wait()
+ends("a click on Exit")
 
 proc, window = start()
-check(copied("1.00", "start-up"), "start-up")
+copied("1.00", "start-up")
 
 # The context menu's Paste goes in at the caret.
 set_clipboard("25.00")
@@ -235,8 +241,5 @@ for step in range(events):
 xdo("key", "Escape")
 copied(None, "the random run")
 xdo("key", "alt+x")
-try:
-    check(proc.wait(timeout=10) == 0, f"Alt+X ended the program with code {proc.returncode}")
-except subprocess.TimeoutExpired:
-    check(False, "Alt+X did not end the program")
+ends("Alt+X")
 finish()
