@@ -45,12 +45,14 @@ program=$scratch/root/usr/bin/mensaro
 checks=(--quiet)
 [[ $(dpkg --print-architecture) == arm64 || $(hardening-check --nobranchprotection /dev/null 2>&1) == *"Unknown option"* ]] ||
     checks+=(--nobranchprotection)
-hardening-check "${checks[@]}" "$program" || fail "hardening-check finds a feature missing"
-readelf -d "$program" | grep -qE 'RUNPATH|RPATH' && fail "the program carries a RUNPATH"
+module=$(find "$scratch/root/usr/lib" -name mensaro-window.so)
+[[ -n $module ]] || fail "no window module in the package"
+hardening-check "${checks[@]}" "$program" $module || fail "hardening-check finds a feature missing"
+readelf -d "$program" $module | grep -qE 'RUNPATH|RPATH' && fail "the program or its module carries a RUNPATH"
 
 id=org.mensaro.Mensaro
 for path in applications/$id.desktop metainfo/org.mensaro.mensaro.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
-            icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png man/man1/mensaro.1.gz doc/mensaro/{copyright,units.md}; do
+            icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png man/man1/mensaro.1.gz doc/mensaro/{copyright,units.md} bash-completion/completions/mensaro; do
     [[ -s $scratch/root/usr/share/$path ]] || fail "missing /usr/share/$path"
 done
 
