@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# One entry point for building Mensaro on Debian 12; each command first
+# One entry point for building Mensaro on Debian 12 or 13; each command first
 # installs what it needs (scripts/setup.sh), then uses the CMake presets.
 #   scripts/build.sh run       build and launch the program
 #   scripts/build.sh test      build and run every test, three ways

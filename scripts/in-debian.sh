@@ -37,7 +37,12 @@ else
 fi
 mounts=()
 cleanup() {
-    local rc=$? m i
+    local rc=$? m i p
+    # Whatever the command left running in the root (a D-Bus or X server)
+    # would hold its mounts.
+    for p in /proc/[0-9]*; do
+        [[ $(readlink "$p/root" 2>/dev/null) == "$root" ]] && kill -KILL "${p#/proc/}" 2>/dev/null
+    done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         m=${mounts[i]}
         umount "$m" 2>/dev/null || umount -l "$m" || echo "in-debian.sh: cannot unmount $m" >&2
@@ -49,7 +54,11 @@ cleanup() {
     exit "$rc"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM
+# The tree goes in as git sees it.
+command -v git >/dev/null ||
+    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq git; }
 
 if [[ ! -x $root/usr/bin/apt-get ]]; then
     find "$root" -mindepth 1 -maxdepth 1 | grep -q . && { echo "$root is not empty and holds no Debian root" >&2; exit 1; }
@@ -75,6 +84,8 @@ mount_in() {
 mount_in -t proc proc "$root/proc"
 mount_in -t sysfs sysfs "$root/sys"
 mount_in --bind /dev "$root/dev"
+# Mounts made under it must not reach the machine's own /dev.
+mount --make-rslave "$root/dev"
 mount_in --bind /dev/pts "$root/dev/pts"
 mount_in -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
 
@@ -89,6 +100,8 @@ done | tar --null -T - -cf -) | tar -C "$work" -xf -
 git -C "$work" init -q
 git -C "$work" add -A
 
+# In the background, so that a signal to this script is acted on at once.
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -c 'cd /root/mensaro && exec "$@"' in-debian "$@"
+    /bin/bash -c 'cd /root/mensaro && exec "$@"' in-debian "$@" </dev/null &
+wait $!

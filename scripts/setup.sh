@@ -55,6 +55,11 @@ as_root() {
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
+    if [[ $(id -u) -ne 0 ]] && ! command -v sudo >/dev/null; then
+        echo "Not root and no sudo here. As root, run:" >&2
+        echo "  apt-get update && apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
     as_root apt-get -o DPkg::Lock::Timeout=600 update -qq || { echo "apt-get update failed (see above)" >&2; exit 1; }
     # Name what apt does not know, rather than letting one unknown name look
     # like a failure of the whole install.
@@ -64,6 +69,7 @@ if ((${#missing[@]})); then
     done
     if ((${#unknown[@]})); then
         echo "This release's archive has no package: ${unknown[*]}" >&2
+        echo "The rest, as root: apt-get install $(printf '%s\n' "${missing[@]}" | grep -vxF -f <(printf '%s\n' "${unknown[@]}") | tr '\n' ' ')" >&2
         exit 1
     fi
     log=$(mktemp)
