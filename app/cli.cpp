@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -302,7 +303,9 @@ int Convert(std::span<const std::string_view> args) {
     }
 
     const std::string_view category = kCategoryNames[source.category];
-    const UnitList table = CategoryTable(category).value();  // every listed category has one
+    const std::optional<UnitList> found = CategoryTable(category);
+    if (!found) return kFailure;  // every listed category has one
+    const UnitList& table = *found;
     if (value == "-") return ConvertStream(table, category, source.position, target.position);
     if (value.size() > kLongestValue) {
         Say("the value is longer than " + std::to_string(kLongestValue) + " bytes");
