@@ -7,8 +7,6 @@
 
 #include <string>
 
-#include "core/catalogue.h"
-
 namespace {
 
 struct Case {
@@ -56,30 +54,6 @@ std::string Names(const std::vector<mensaro::UnitRef>& units) {
 
 TEST(MatchUnit, FindsTheUnitsATextCanMean) {
     for (const auto& [typed, means] : kCases) EXPECT_EQ(Names(mensaro::MatchUnit(typed)), means) << '"' << typed << '"';
-}
-
-// Each named unit is found by its own name, in its category at its list
-// position, and the separators are not among them.
-TEST(MatchUnit, FindsEveryListedUnitWhereTheWindowListsIt) {
-    std::size_t named = 0;
-    for (std::size_t c = 0; c < mensaro::kCategoryNames.size(); ++c) {
-        const auto table = *mensaro::CategoryTable(mensaro::kCategoryNames[c]);
-        std::size_t separators = 0;
-        for (std::size_t i = 0; i < table.size() / 2; ++i) {
-            const std::string_view name = mensaro::UnitName(table, i);
-            if (name == mensaro::kSeparatorName) {
-                ++separators;
-                continue;
-            }
-            const auto found = mensaro::MatchUnit(name);
-            ASSERT_EQ(found.size(), 1U) << name;
-            EXPECT_EQ(found[0], (mensaro::UnitRef{c, static_cast<int>(i)})) << name;
-        }
-        EXPECT_EQ(mensaro::NamedUnits(c).size() + separators, table.size() / 2) << mensaro::kCategoryNames[c];
-        named += mensaro::NamedUnits(c).size();
-    }
-    EXPECT_EQ(named, 52U);
-    EXPECT_TRUE(mensaro::NamedUnits(mensaro::kCategoryNames.size()).empty());
 }
 
 }  // namespace
