@@ -19,7 +19,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "core/unitnames.h"
-#include "ui/appinfo.h"
+#include "app/about.h"
 
 namespace mensaro {
 

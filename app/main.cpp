@@ -32,13 +32,13 @@ int OpenWindow(int argc, char* argv[]) {
         return 1;
     }
     void* window = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    using Entry = int (*)(int, char**);
+    using Entry = decltype(&MensaroWindowMain);
     const auto entry = window ? reinterpret_cast<Entry>(::dlsym(window, MENSARO_WINDOW_ENTRY)) : nullptr;
     if (!entry) {
         std::fprintf(stderr, "mensaro: cannot load the window: %s\n", ::dlerror());
         return 1;
     }
-    return entry(argc, argv);
+    return entry(argc, argv, nullptr);
 }
 
 }  // namespace

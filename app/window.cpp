@@ -10,7 +10,7 @@
 #include "ui/frmtavrix.h"
 #include "ui/quitonsignal.h"
 
-extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc, char* argv[]) {
+extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc, char* argv[], const MensaroStart* start) {
     mensaro::DisplayGuard noDisplayIsNoCrash;
     QApplication app(argc, argv);
     noDisplayIsNoCrash.release();
@@ -19,5 +19,6 @@ extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc
 
     frmTavrix window;
     window.Form_Load();
+    if (start) window.ShowConversion(start->category, start->from, start->to, QString::fromUtf8(start->value));
     return QApplication::exec();
 }

@@ -9,6 +9,20 @@
 // The name the program looks the entry up by.
 #define MENSARO_WINDOW_ENTRY "MensaroWindowMain"
 
+extern "C" {
+
+// One conversion for the window to show at start: the category (an index
+// into kCategoryNames), the list positions of both units in it, and the
+// value text, already checked.
+struct MensaroStart {
+    int category;
+    int from;
+    int to;
+    const char* value;
+};
+
 // Opens the window and runs it until it closes; returns the exit status. The
-// arguments reach the toolkit, which takes its own options from them.
-extern "C" int MensaroWindowMain(int argc, char* argv[]);
+// arguments reach the toolkit, which takes its own options from them. With
+// `start`, the window comes up showing that conversion; without, as always.
+int MensaroWindowMain(int argc, char* argv[], const MensaroStart* start);
+}

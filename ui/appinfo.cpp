@@ -5,13 +5,14 @@
 
 #include <QApplication>
 
+#include "app/about.h"
+
 namespace mensaro {
 
 void SetApplicationIdentity() {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    qApp->setProperty("internalName", QString::fromLatin1(kInternalName));
 }
 
 }  // namespace mensaro

@@ -261,6 +261,13 @@ void frmTavrix::Form_Load() {
     lstType->setCurrentRow(0);  // runs lstType_Click
 }
 
+void frmTavrix::ShowConversion(int category, int from, int to, const QString& value) {
+    lstType->setCurrentRow(category);
+    lstFrom->setCurrentRow(from);
+    lstTo->setCurrentRow(to);
+    txtFrom->writeText(value);
+}
+
 void frmTavrix::lstType_Click() {
     {
         const QSignalBlocker blockFrom(lstFrom);

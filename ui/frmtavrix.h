@@ -35,6 +35,9 @@ public:
     // Shows the window, lists the categories and loads the first one, which
     // runs the first conversion.
     void Form_Load();
+    // Shows one conversion as if the user had chosen it: the category (an
+    // index into kCategoryNames), both units' list positions, then the value.
+    void ShowConversion(int category, int from, int to, const QString& value);
 
 Q_SIGNALS:
     // After every new result, with the text the result label now shows.
