@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Conversions as people write them, on a command line or in the desktop's
+// search: a number, the unit it is in, an optional keyword, the unit wanted.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/unitnames.h"
+
+namespace mensaro {
+
+// One conversion understood: a value text that is a number as a whole, and
+// two units of one category.
+struct Conversion {
+    std::string value;
+    UnitRef from;
+    UnitRef to;
+    bool operator==(const Conversion&) const = default;
+};
+
+// Why a text is no conversion: its number is not one (kValue), or anything
+// else about it (kUsage: no number, unknown or ambiguous units, ...).
+enum class Fault { kNone, kValue, kUsage };
+
+struct Reading {
+    std::optional<Conversion> conversion;  // set exactly when fault is kNone
+    Fault fault = Fault::kNone;
+    std::string message;           // one line, what was typed quoted safely
+    std::vector<UnitRef> choices;  // what an ambiguous unit name could be
+};
+
+// Why a text is not a number as a whole, or "" when it is one: what the
+// value box reads in full, with blanks only around it.
+//   "12", " 1e3 ", ".5", "5.", "+3", "&HFF" -> ""
+//   "1,5" -> "'1,5' is not a number: the decimal point is '.'"
+//   "", "abc", "5 6", "1.2.3", "0x10", "inf", "\u22125" -> a message
+std::string NumberProblem(std::string_view text);
+
+// The three-argument form: the value and each unit named apart. The second
+// unit is looked for in the first one's category, and the first in the
+// second's when only that one is clear.
+//   "12", "Inch", "cm"   -> 12 Inch to Centimeter
+//   "1", "C", "F"        -> 1 Celsius to Farenhite
+//   "1", "day", "s"      -> 1 Day to Second
+//   "1", "to", "gram"    -> ambiguous: Tonne or Ton
+//   "1,5", "inch", "cm"  -> kValue
+Reading ReadPair(std::string_view value, std::string_view from, std::string_view to);
+
+// Two units in one text, split where both sides name units of one category:
+// at a blank, or at one of the keywords to, in, as, into, =, >, ->, →. The
+// conversion it gives has an empty value.
+//   "in to cm" -> Inch, Centimeter        "ft in m" -> Feet, Meter
+//   "°F to °C" -> Farenhite, Celsius      "to", "in", "" -> kUsage
+Reading ReadUnits(std::string_view text);
+
+// A whole query: a leading number, then the two units as ReadUnits reads them.
+//   "12 in to cm", "12in cm", "100°F to °C", "12\" > cm", "-40 F = C" -> understood
+//   "12 in"  -> kUsage (no unit to convert to)
+//   "1,5 in cm" -> kValue
+Reading ReadQuery(std::string_view query);
+
+// The window's result text for a conversion: "30.48" for 12 Inch to Centimeter.
+std::string ResultOf(const Conversion& conversion);
+
+// What was converted and what came out, with the units' list names.
+//   12 Inch to Centimeter -> "12 Inch", "30.48 Centimeter"
+std::string SourceText(const Conversion& conversion);
+std::string ResultText(const Conversion& conversion);
+
+}  // namespace mensaro

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What Mensaro answers in the desktop's search box: a few conversions for a
+// query, each with an id that says all about it, so that the answer can be
+// recomputed from the id alone.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/query.h"
+
+namespace mensaro {
+
+// The most rows the desktop shows for one search provider.
+inline constexpr std::size_t kMostSuggestions = 5;
+// Longer queries and ids are nobody's conversion: refused unread.
+inline constexpr std::size_t kLongestQuery = 256;
+
+// The conversions a query asks for, at most kMostSuggestions; none when it
+// is no conversion or is ambiguous. A unit alone after the number offers its
+// likely targets; a unit with regional variants (pint, gallon) offers each.
+// `decimalComma`: the user's locale writes 1,5 for 1.5, so "1,5" reads so.
+//   "12 in to cm"   -> 12 Inch to Centimeter
+//   "12 in"         -> 12 Inch to Centimeter, Millimeter, Meter
+//   "1 pint to l"   -> 1 Pint UK, Pint US Dry, Pint US Liquid to Liter
+//   "1 to gram", "firefox", "12" -> nothing
+std::vector<Conversion> Suggest(std::string_view query, bool decimalComma = false);
+
+// An id for a conversion, and the conversion an id names; nothing for an id
+// that names none (any text may come back as an id).
+//   12 Inch to Centimeter <-> "12|Inch|Centimeter"
+std::string IdOf(const Conversion& conversion);
+std::optional<Conversion> FromId(std::string_view id);
+
+}  // namespace mensaro
