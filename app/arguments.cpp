@@ -31,8 +31,8 @@ struct Own {
     std::string_view name;
     char letter;
 };
-constexpr Own kOwnOptions[] = {{"help", 'h'},     {"version", 'V'}, {"list", 'l'},     {"verbose", 'v'},
-                               {"as-typed", 0},   {"show", 0},      {"complete", 0}};
+constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},  {"verbose", 'v'},
+                               {"as-typed", 0}, {"show", 0},      {"complete", 0}};
 
 // Offered by the completion; --complete is the shell's own.
 constexpr std::string_view kOffered[] = {"--as-typed", "--help", "--list", "--show", "--verbose", "--version", "--"};
@@ -117,7 +117,9 @@ Request ParseArguments(std::span<const std::string_view> args) {
         }
         asked.push_back(*own);
     }
-    const auto has = [&asked](std::string_view name) { return std::find(asked.begin(), asked.end(), name) != asked.end(); };
+    const auto has = [&asked](std::string_view name) {
+        return std::find(asked.begin(), asked.end(), name) != asked.end();
+    };
     request.verbose = has("verbose");
     request.asTyped = has("as-typed");
     request.show = has("show");
@@ -154,8 +156,10 @@ std::vector<std::string> Completions(std::span<const std::string_view> words) {
     }
     // The value comes first; a stream has none.
     std::span<const std::string_view> units = before.words;
-    if (before.job == Job::kConvert) units = units.subspan(1);
-    else if (before.job != Job::kStream) return found;
+    if (before.job == Job::kConvert)
+        units = units.subspan(1);
+    else if (before.job != Job::kStream)
+        return found;
     // The unit named so far picks the category of the next, past a keyword.
     std::optional<std::size_t> category;
     for (std::size_t n = units.size(); n > 0 && !category; --n) {

@@ -137,10 +137,11 @@ int ConvertStream(const Request& request) {
     };
     const UnitList& table = units ? TableOf(units->from.category) : TableOf(0);
     const std::string_view category = units ? kCategoryNames[units->from.category] : std::string_view();
+    QueryReader queries;
     const bool read = ReadLines(out, [&](std::string_view line, long number, std::string_view problem) {
         if (!problem.empty()) return refuse(number, problem);
         if (!units) {
-            const Reading reading = ReadQuery(line);
+            const Reading reading = queries.Read(line);
             if (!reading.conversion) return refuse(number, reading.message);
             return tell(*reading.conversion, ResultOf(*reading.conversion));
         }
@@ -175,7 +176,8 @@ int List(const Request& request) {
             std::string line = "  " + std::string(NameOf(unit));
             if (request.verbose) {
                 const char* separator = ": ";
-                for (const std::string_view alias : AliasesOf(unit)) line += separator + std::string(alias), separator = ", ";
+                for (const std::string_view alias : AliasesOf(unit))
+                    line += separator + std::string(alias), separator = ", ";
             }
             out.Line(line);
         }
@@ -217,11 +219,12 @@ Answer RunCommandLine(std::span<const std::string_view> args) {
             answer.status = Print("the help", kHelp.substr(0, kHelp.size() - 1));
             break;
         case Job::kVersion:
-            answer.status = Print("the version", std::string(kApplicationName) + " " + kApplicationVersion +
-                                                     "\nCopyright (C) 2026 The Mensaro developers\n"
-                                                     "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
-                                                     "This is free software: you are free to change and redistribute it.\n"
-                                                     "There is NO WARRANTY, to the extent permitted by law.");
+            answer.status =
+                Print("the version", std::string(kApplicationName) + " " + kApplicationVersion +
+                                         "\nCopyright (C) 2026 The Mensaro developers\n"
+                                         "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
+                                         "This is free software: you are free to change and redistribute it.\n"
+                                         "There is NO WARRANTY, to the extent permitted by law.");
             break;
         case Job::kComplete: {
             std::string lines;

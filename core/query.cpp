@@ -49,7 +49,12 @@ std::string Joined(const std::vector<UnitRef>& units, std::string_view last) {
     return names;
 }
 
-Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
+// Cuts of a query that are tried and dropped need no words: only the one
+// told is explained.
+enum class Say { kNothing, kWhy };
+
+Reading Unknown(std::string_view typed, std::optional<std::size_t> category, Say say = Say::kWhy) {
+    if (say == Say::kNothing) return Failure(Fault::kUsage, {});
     std::string message = typed.empty() ? std::string("empty unit name") : "unknown unit " + Shown(typed);
     if (category)
         message += "; the units of " + std::string(kCategoryNames[*category]) + " are " +
@@ -59,43 +64,45 @@ Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
     return Failure(Fault::kUsage, message);
 }
 
-Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives) {
+Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
+                  Say say = Say::kWhy) {
+    if (say == Say::kNothing) return Failure(Fault::kAmbiguous, {}, std::move(alternatives));
     return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Joined(units, " or "),
                    std::move(alternatives));
 }
 
 // The other unit, looked for in the category of the one that is clear.
-Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other) {
+Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, Say say) {
     const std::vector<UnitRef> units = MatchUnit(other, clear.category);
     std::vector<Conversion> meanings;
     for (const UnitRef unit : units)
         meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
     if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};
-    if (!units.empty()) return Ambiguous(other, units, std::move(meanings));
-    return Unknown(other, clear.category);
+    if (!units.empty()) return Ambiguous(other, units, std::move(meanings), say);
+    return Unknown(other, clear.category, say);
 }
 
 // Both units, the second looked for in the first one's category, or the
 // first in the second's when only that one is clear.
-Reading BothUnits(std::string_view from, std::string_view to) {
+Reading BothUnits(std::string_view from, std::string_view to, Say say = Say::kWhy) {
     const std::vector<UnitRef> fromUnits = MatchUnit(from);
     const std::vector<UnitRef> toUnits = MatchUnit(to);
     if (fromUnits.size() == 1) {
-        Reading reading = Completed(fromUnits.front(), true, to);
+        Reading reading = Completed(fromUnits.front(), true, to, say);
         if (reading.fault != Fault::kUsage || toUnits.size() != 1) return reading;
         // "m s": no Distance unit is "s", but a Time unit starts with "m".
-        Reading turned = Completed(toUnits.front(), false, from);
-        if (turned.fault != Fault::kUsage) return turned;
+        Reading turned = Completed(toUnits.front(), false, from, say);
+        if (turned.fault != Fault::kUsage || say == Say::kNothing) return turned;
         return Failure(Fault::kUsage, Shown(NameOf(fromUnits.front())) + " is a unit of " +
                                           std::string(kCategoryNames[fromUnits.front().category]) + " and " +
                                           Shown(NameOf(toUnits.front())) + " of " +
                                           std::string(kCategoryNames[toUnits.front().category]) +
                                           "; both units must be of one category");
     }
-    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from);
-    if (fromUnits.empty()) return Unknown(from, std::nullopt);
-    if (toUnits.empty()) return Unknown(to, std::nullopt);
-    return Ambiguous(from, fromUnits, {});
+    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, say);
+    if (fromUnits.empty()) return Unknown(from, std::nullopt, say);
+    if (toUnits.empty()) return Unknown(to, std::nullopt, say);
+    return Ambiguous(from, fromUnits, {}, say);
 }
 
 constexpr std::array<std::string_view, 4> kWordKeywords = {"to", "in", "as", "into"};
@@ -200,10 +207,10 @@ Reading ReadUnits(std::string_view text) {
         return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
     }
     std::vector<Reading> understood;
-    Reading best;
+    const Cut* best = nullptr;
     int bestWeight = -1;
     for (const Cut& cut : cuts) {
-        Reading reading = BothUnits(cut.from, cut.to);
+        Reading reading = BothUnits(cut.from, cut.to, Say::kNothing);
         if (reading.conversion) {
             const bool known = std::any_of(understood.begin(), understood.end(),
                                            [&](const Reading& r) { return r.conversion == reading.conversion; });
@@ -214,16 +221,18 @@ Reading ReadUnits(std::string_view text) {
         // keyword's cut, then a cut whose first unit is clear, the last such.
         const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) + (MatchUnit(cut.from).size() == 1 ? 1 : 0);
         if (weight >= bestWeight) {
-            best = std::move(reading);
+            best = &cut;
             bestWeight = weight;
         }
     }
     if (understood.size() == 1) return understood.front();
-    if (understood.empty()) return best;
+    if (understood.empty()) return BothUnits(best->from, best->to);
     return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
 }
 
-Reading ReadQuery(std::string_view query) {
+Reading ReadQuery(std::string_view query) { return QueryReader().Read(query); }
+
+Reading QueryReader::Read(std::string_view query) {
     if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
     if (!IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
     const std::string_view text = Trimmed(query);
@@ -237,14 +246,19 @@ Reading ReadQuery(std::string_view query) {
                             : !rest.empty() && IsDigit(rest[0]);
     if (length == 0 || goesOn) {
         if (!LooksLikeNumber(firstWord))
-            return Failure(Fault::kUsage, Shown(text) + " does not start with a number, as in '12 in to cm' does");
+            return Failure(Fault::kUsage,
+                           Shown(text) + " is no conversion: it does not start with a number, as '12 in to cm' does");
         const std::string_view number = goesOn && length == firstWord.size()
                                             ? text.substr(0, text.find_first_of(" \t", rest.data() - text.data()))
                                             : firstWord;
         return Failure(Fault::kValue, NumberProblem(number));
     }
     if (rest.empty()) return Failure(Fault::kUsage, "missing the units: " + Shown(text) + " is only a number");
-    return WithValue(ReadUnits(rest), text.substr(0, length));
+    if (rest != lastUnits_) {
+        lastUnits_ = rest;
+        lastReading_ = ReadUnits(rest);
+    }
+    return WithValue(lastReading_, text.substr(0, length));
 }
 
 std::string ResultOf(const Conversion& conversion) {

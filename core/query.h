@@ -76,6 +76,17 @@ inline constexpr std::size_t kLongestQuery = 256;
 //   "1,5 in cm" -> kValue
 Reading ReadQuery(std::string_view query);
 
+// Reads query after query, as a stream of them comes: units worded as in
+// the query before are not looked up again.
+class QueryReader {
+public:
+    Reading Read(std::string_view query);
+
+private:
+    std::string lastUnits_;
+    Reading lastReading_;
+};
+
 // The window's result text for a conversion: "30.48" for 12 Inch to Centimeter.
 std::string ResultOf(const Conversion& conversion);
 

@@ -34,12 +34,14 @@ bool IsSeparator(char32_t c) {
 // a degree sign. Text that is not UTF-8 folds to nothing, which names nothing.
 std::string Folded(std::string_view text) {
     std::string folded;
+    folded.reserve(text.size());
     bool pendingBlank = false;
     while (!text.empty()) {
-        const std::size_t length = Utf8Length(text);
+        const auto lead = static_cast<unsigned char>(text[0]);
+        const std::size_t length = lead < 0x80 ? 1 : Utf8Length(text);
         if (length == 0) return {};
-        const char32_t c = CodePoint(text.substr(0, length));
         const std::string_view bytes = text.substr(0, length);
+        const char32_t c = lead < 0x80 ? lead : CodePoint(bytes);
         text.remove_prefix(length);
         if (IsSeparator(c)) {
             pendingBlank = !folded.empty() && !folded.ends_with("°");
@@ -47,14 +49,13 @@ std::string Folded(std::string_view text) {
         }
         if (pendingBlank) folded += ' ';
         pendingBlank = false;
+        if (c >= 'A' && c <= 'Z') {
+            folded += static_cast<char>(c - 'A' + 'a');
+            continue;
+        }
         const auto* alike = std::find_if(std::begin(kLookAlikes), std::end(kLookAlikes),
                                          [c](const LookAlike& l) { return l.mark == c; });
-        if (alike != std::end(kLookAlikes))
-            folded += alike->as;
-        else if (c >= 'A' && c <= 'Z')
-            folded += static_cast<char>(c - 'A' + 'a');
-        else
-            folded += bytes;
+        folded += alike != std::end(kLookAlikes) ? alike->as : bytes;
     }
     return folded;
 }
@@ -70,28 +71,6 @@ std::vector<std::string_view> Split(std::string_view names) {
     return parts;
 }
 
-// Every name a unit answers to, folded, built once.
-struct Known {
-    UnitRef unit;
-    std::string listName;
-    std::vector<std::string> aliases;
-};
-
-const std::vector<Known>& KnownNames() {
-    static const std::vector<Known> known = [] {
-        std::vector<Known> all;
-        for (std::size_t c = 0; c < kCategoryNames.size(); ++c) {
-            for (const UnitRef unit : NamedUnits(c)) {
-                Known k{unit, Folded(NameOf(unit)), {}};
-                for (const std::string_view alias : AliasesOf(unit)) k.aliases.push_back(Folded(alias));
-                all.push_back(std::move(k));
-            }
-        }
-        return all;
-    }();
-    return known;
-}
-
 // Abbreviations and symbols name a unit only whole ("nm" is no start of
 // "nmi2"); words, with a run of four letters, also by their start.
 bool IsWord(std::string_view name) {
@@ -101,6 +80,55 @@ bool IsWord(std::string_view name) {
         if (run == 4) return true;
     }
     return false;
+}
+
+// One name a unit answers to, folded.
+struct Name {
+    std::string folded;
+    UnitRef unit;
+    bool listName;    // as the window lists it
+    bool byItsStart;  // may be typed by its start
+};
+
+// Every name of every unit, in order of the folded names, built once: a
+// typed name is looked up, never compared with each.
+const std::vector<Name>& Names() {
+    static const std::vector<Name> names = [] {
+        std::vector<Name> all;
+        for (std::size_t c = 0; c < kCategoryNames.size(); ++c) {
+            for (const UnitRef unit : NamedUnits(c)) {
+                all.push_back({Folded(NameOf(unit)), unit, true, true});
+                for (const std::string_view alias : AliasesOf(unit)) {
+                    std::string folded = Folded(alias);
+                    const bool word = IsWord(folded);
+                    all.push_back({std::move(folded), unit, false, word});
+                }
+            }
+        }
+        std::sort(all.begin(), all.end(), [](const Name& a, const Name& b) { return a.folded < b.folded; });
+        return all;
+    }();
+    return names;
+}
+
+// The names that start with a folded text, a range of Names().
+std::pair<std::vector<Name>::const_iterator, std::vector<Name>::const_iterator> Starting(const std::string& text) {
+    const std::vector<Name>& names = Names();
+    const auto first = std::lower_bound(names.begin(), names.end(), text,
+                                        [](const Name& name, const std::string& t) { return name.folded < t; });
+    auto last = first;
+    while (last != names.end() && last->folded.starts_with(text)) ++last;
+    return {first, last};
+}
+
+// In list order, each unit once.
+std::vector<UnitRef> InListOrder(std::vector<UnitRef> units) {
+    const auto order = [](UnitRef a, UnitRef b) {
+        return std::pair(a.category, a.position) < std::pair(b.category, b.position);
+    };
+    std::sort(units.begin(), units.end(), order);
+    units.erase(std::unique(units.begin(), units.end()), units.end());
+    return units;
 }
 
 }  // namespace
@@ -125,19 +153,31 @@ std::vector<std::string_view> AliasesOf(UnitRef unit) {
 
 std::vector<UnitRef> MatchUnit(std::string_view typed, std::optional<std::size_t> category) {
     const std::string want = Folded(typed);
-    std::vector<UnitRef> listNames;
-    std::vector<UnitRef> aliases;
-    std::vector<UnitRef> starts;
-    if (want.empty()) return starts;
-    for (const Known& k : KnownNames()) {
-        if (category && k.unit.category != *category) continue;
-        if (k.listName == want) listNames.push_back(k.unit);
-        if (std::find(k.aliases.begin(), k.aliases.end(), want) != k.aliases.end()) aliases.push_back(k.unit);
-        const auto startsIt = [&want](const std::string& name) { return name.starts_with(want) && IsWord(name); };
-        if (k.listName.starts_with(want) || std::any_of(k.aliases.begin(), k.aliases.end(), startsIt))
-            starts.push_back(k.unit);
-    }
-    return !listNames.empty() ? listNames : !aliases.empty() ? aliases : starts;
+    std::vector<UnitRef> units;
+    if (want.empty()) return units;
+    // The best kind of name found decides: a list name, another name, a start.
+    enum Kind { kListName, kOtherName, kStart, kNone };
+    const auto kindOf = [&want](const Name& name) {
+        if (name.folded == want) return name.listName ? kListName : kOtherName;
+        return name.byItsStart ? kStart : kNone;
+    };
+    const auto [first, last] = Starting(want);
+    Kind best = kNone;
+    for (auto name = first; name != last; ++name)
+        if (!category || name->unit.category == *category) best = std::min(best, kindOf(*name));
+    for (auto name = first; name != last && best != kNone; ++name)
+        if ((!category || name->unit.category == *category) &&
+            (kindOf(*name) == best || (best == kStart && name->byItsStart)))
+            units.push_back(name->unit);
+    return InListOrder(std::move(units));
+}
+
+std::vector<UnitRef> ListNamesStartingWith(std::string_view typed, std::optional<std::size_t> category) {
+    std::vector<UnitRef> units;
+    const auto [first, last] = Starting(Folded(typed));
+    for (auto name = first; name != last; ++name)
+        if (name->listName && (!category || name->unit.category == *category)) units.push_back(name->unit);
+    return InListOrder(units);
 }
 
 std::optional<std::size_t> MatchCategory(std::string_view typed) {

@@ -89,7 +89,13 @@ const std::pair<std::string, std::string> kSuggestions[] = {
 // clang-format on
 
 TEST(ReadQuery, ReadsTheFormsPeopleWrite) {
-    for (const auto& [query, expected] : kQueries) ExpectReads(mensaro::ReadQuery(query), expected, query);
+    // One after another, each twice, as a stream reads them: the units of the
+    // query before are kept, and must never leak into the next.
+    mensaro::QueryReader reader;
+    for (const auto& [query, expected] : kQueries) {
+        ExpectReads(reader.Read(query), expected, query);
+        ExpectReads(reader.Read(query), expected, query);
+    }
 }
 
 TEST(ReadPair, ReadsAValueAndTwoNames) {
