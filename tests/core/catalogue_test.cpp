@@ -80,7 +80,8 @@ TEST(UnitAliases, AreTheManPages) {
             for (const auto& [escape, mark] : {std::pair("\\(dq", "\""), {"\\(aq", "'"}, {"\\(de", "°"}, {"\\-", "-"}})
                 for (auto at = line.find(escape); at != std::string::npos; at = line.find(escape))
                     line.replace(at, std::string_view(escape).size(), mark);
-            listed += (listed.ends_with("=") ? "" : "|") + std::regex_replace(std::regex_replace(line, std::regex(",$"), ""), std::regex(", "), "|");
+            listed += (listed.ends_with("=") ? "" : "|") +
+                      std::regex_replace(std::regex_replace(line, std::regex(",$"), ""), std::regex(", "), "|");
         }
     }
     std::string expected;
