@@ -34,7 +34,6 @@ bool IsSeparator(char32_t c) {
 // a degree sign. Text that is not UTF-8 folds to nothing, which names nothing.
 std::string Folded(std::string_view text) {
     std::string folded;
-    folded.reserve(text.size());
     bool pendingBlank = false;
     while (!text.empty()) {
         const auto lead = static_cast<unsigned char>(text[0]);
