@@ -150,7 +150,7 @@ Reading WithValue(Reading reading, std::string_view value) {
 // A word that was meant as a number, though it is none: it starts like one.
 bool LooksLikeNumber(std::string_view word) {
     return !word.empty() && (IsDigit(word[0]) || word[0] == '+' || word[0] == '-' || word[0] == '.' ||
-                             word.starts_with(kMinusSign) || HasFullwidthDigit(word.substr(0, 3)));
+                             word.starts_with(kMinusSign) || HasFullwidthDigit(word));
 }
 
 }  // namespace

@@ -140,13 +140,12 @@ std::vector<UnitRef> NamedUnits(std::size_t category) {
     return units;
 }
 
+// A negative position converts to one past every table: no name.
 std::string_view NameOf(UnitRef unit) {
-    if (unit.position < 0) return {};
     return UnitName(TableOf(unit.category), static_cast<std::size_t>(unit.position));
 }
 
 std::vector<std::string_view> AliasesOf(UnitRef unit) {
-    if (unit.position < 0) return {};
     return Split(UnitAliases(unit.category, static_cast<std::size_t>(unit.position)));
 }
 

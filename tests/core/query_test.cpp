@@ -60,7 +60,7 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"12 \x1b[2J to cm", "usage:unknown unit '\\x1b[2J'"}, {"12 \xff to cm", "usage:not valid UTF-8"},
     {std::string(300, '1') + " in cm", "usage:too long"},
     {"1,5 in cm", "value:'1,5' is not a number: the decimal point is '.'"}, {"1.2.3 in cm", "value:'1.2.3' is not a number"},
-    {"5 6 in cm", "value:'5 6' is not a number: a blank inside it"}, {"\u22125 in cm", "value:the minus sign is '-'"},
+    {"5 9 in cm", "value:'5 9' is not a number: a blank inside it"}, {"\u22125 in cm", "value:the minus sign is '-'"},
     {"\uFF11\uFF12 in cm", "value:the digits are 0 to 9"},
 };
 
