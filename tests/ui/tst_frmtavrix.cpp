@@ -155,7 +155,7 @@ class TestFrmTavrix : public QObject {
                 if (pick(4) == 0) {  // the page, once by a click, a double click or F1
                     const qsizetype before = opened.size();
                     if (const int how = pick(3))
-                        clickThroughWindow(window->Image1, Qt::LeftButton, how == 2);
+                        clickThroughWindow(window->imgLink, Qt::LeftButton, how == 2);
                     else
                         QTest::keyClick(focus(), Qt::Key_F1);
                     QVERIFY(opened.size() == before + 1 &&
@@ -238,7 +238,7 @@ private Q_SLOTS:
     void cleanup() { window.reset(); }
 
     void start_up_lists_distance_and_converts_1_inch() {
-        QTRY_VERIFY(window->Timer1->isActive() && window->Timer1->interval() == 300);
+        QTRY_VERIFY(window->tmrMotion->isActive() && window->tmrMotion->interval() == 300);
         QCOMPARE(entries(window->lstType), QStringList({"Distance", "Area", "Volume", "Weight", "Temprature", "Time"}));
         QCOMPARE(entries(window->lstFrom).mid(5, 3), QStringList({"Nautical Mile", QString(16, '-'), "Millimeter"}));
         QCOMPARE(entries(window->lstTo), entries(window->lstFrom));
@@ -256,13 +256,14 @@ private Q_SLOTS:
         QVERIFY(window->minimumSize() == window->maximumSize() &&
                 !(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->lstFrom->viewport()->height(), 9 * ListBox::kRowHeight);  // nine rows show
-        QTRY_VERIFY(!window->Image1->pixmap().isNull());                           // drawn when first painted
-        QCOMPARE(window->Image1->pixmap().size(), QSize(qRound(220 * scale), qRound(47 * scale)));
+        QTRY_VERIFY(!window->imgLink->pixmap().isNull());                          // drawn when first painted
+        QCOMPARE(window->imgLink->pixmap().size(), QSize(qRound(220 * scale), qRound(47 * scale)));
         QTRY_VERIFY(window->windowIcon().availableSizes().contains(QSize(qRound(32 * scale), qRound(32 * scale))));
         QCOMPARE(QFontInfo(window->lstType->font()).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(QFontInfo(box()->font()).family(), QStringLiteral("Liberation Mono"));
         QCOMPARE(QFontInfo(window->lstType->font()).pixelSize(), 13);  // 9.75 points
-        QVERIFY(window->lblResult->font().bold() && window->Label6->font().bold() && !window->Label1->font().bold());
+        QVERIFY(window->lblResult->font().bold() && window->lblEquals->font().bold() &&
+                !window->lblTypeCaption->font().bold());
         for (const QLabel* label : window->findChildren<QLabel*>())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->text()));
@@ -307,14 +308,14 @@ private Q_SLOTS:
                  std::pair(QAccessible::Window, QString("Mensaro")));
         QCOMPARE(root->childCount(), 16);
         for (int i = 0; i < root->childCount(); ++i) QVERIFY(!root->child(i)->text(QAccessible::Name).isEmpty());
-        for (QWidget* tipped : std::array<QWidget*, 4>{box(), window->cmdExit, window->Image1, window->lblResult})
+        for (QWidget* tipped : std::array<QWidget*, 4>{box(), window->cmdExit, window->imgLink, window->lblResult})
             QVERIFY(!tipped->toolTip().isEmpty() &&
                     QAccessible::queryAccessibleInterface(tipped)->text(QAccessible::Description) == tipped->toolTip());
         QStringList names;
-        for (QWidget* named : std::array<QWidget*, 4>{window->lstTo, box(), window->lblFrom, window->announcer_})
+        for (QWidget* named : std::array<QWidget*, 4>{window->lstTo, box(), window->lblFrom, window->announcer})
             names << QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name);
         QCOMPARE(names, QStringList({"To unit", "Enter Value to convert", "From unit: Inch", "1.00 Inch"}));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window->announcer_)->role(), QAccessible::Notification);
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->announcer)->role(), QAccessible::Notification);
         QAccessibleInterface* units = QAccessible::queryAccessibleInterface(window->lstTo);
         QCOMPARE(units->childCount(), 11);
         QCOMPARE(units->child(6)->text(QAccessible::Name), QStringLiteral("separator"));
@@ -380,9 +381,9 @@ private Q_SLOTS:
             escPending_ = false;
             shown_ = shown;
         });
-        connect(window->announcer_, &mensaro::Announcer::announced, this,
+        connect(window->announcer, &mensaro::Announcer::announced, this,
                 [this](const QString& news) { told_ << news; });
-        lastTold_ = window->announcer_->accessibleName();
+        lastTold_ = window->announcer->accessibleName();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");  // no browser is started
         int done = 0;
         for (; done < events && !QTest::currentTestFailed(); ++done) {
@@ -398,24 +399,24 @@ private Q_SLOTS:
     void the_result_moves_while_the_window_can_be_seen() {
         const Qt::Alignment cycle[] = {Qt::AlignHCenter, Qt::AlignLeft,    Qt::AlignHCenter,
                                        Qt::AlignRight,   Qt::AlignHCenter, Qt::AlignLeft};
-        window->Timer1->stop();  // ticks by hand, so none comes in between
+        window->tmrMotion->stop();  // ticks by hand, so none comes in between
         window->lblResult->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        window->LastSide = 0;
+        window->lastSide = 0;
         for (Qt::Alignment expected : cycle) {
             window->Timer1_Timer();
             QCOMPARE(window->lblResult->alignment(), expected | Qt::AlignVCenter);
         }
-        window->Timer1->start();
+        window->tmrMotion->start();
         const Qt::Alignment before = window->lblResult->alignment();
         QTRY_VERIFY_WITH_TIMEOUT(window->lblResult->alignment() != before, 1000);
         for (const auto hideAndShow : {&QWidget::showMinimized, &QWidget::hide}) {
             (window.get()->*hideAndShow)();
-            QTRY_VERIFY(!window->Timer1->isActive());
+            QTRY_VERIFY(!window->tmrMotion->isActive());
             const Qt::Alignment resting = window->lblResult->alignment();
             QTest::qWait(400);
             QCOMPARE(window->lblResult->alignment(), resting);
             window->showNormal();
-            QTRY_VERIFY(window->Timer1->isActive());
+            QTRY_VERIFY(window->tmrMotion->isActive());
             QCOMPARE(window->lblResult->alignment(), resting);
         }
     }
@@ -423,16 +424,16 @@ private Q_SLOTS:
     // A copy or a link that fails is told, and the window goes on. (The
     // offscreen platform has no selection clipboard; no browser is found.)
     void failures_are_told_and_the_window_goes_on() {
-        window->clipboardMode_ = QClipboard::Selection;
+        window->clipboardMode = QClipboard::Selection;
         QTest::mouseClick(window->lblResult, Qt::LeftButton);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), QStringLiteral("The clipboard is not available: nothing was copied."));
         QToolTip::hideText();
-        QCOMPARE(window->Image1->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(window->imgLink->cursor().shape(), Qt::PointingHandCursor);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
         qunsetenv("BROWSER");
-        QTest::mouseClick(window->Image1, Qt::LeftButton);
+        QTest::mouseClick(window->imgLink, Qt::LeftButton);
         qputenv("PATH", path);
         auto* message = window->findChild<QMessageBox*>(QStringLiteral("linkFailed"));
         QVERIFY(message && message->text().contains(QString::fromLatin1(frmTavrix::kWebAddress)));
