@@ -23,6 +23,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/artwork.h"
 #include "ui/contrast.h"
 #include "ui/keyrepeat.h"

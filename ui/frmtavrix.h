@@ -53,7 +53,6 @@ protected:
 
 private:
     friend class TestFrmTavrix;
-    friend class TestSoak;
 
     void CreateControls();
     void ConnectHandlers();

@@ -13,6 +13,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/contrast.h"
 #include "ui/frmtavrix.h"
 #include "ui/listbox.h"
