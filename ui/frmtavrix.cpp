@@ -447,12 +447,15 @@ bool frmTavrix::eventFilter(QObject* watched, QEvent* event) {
     // sees every mouse event first and is no widget.
     QLabel* const label = watched == lblResult ? lblResult : watched == imgLink ? imgLink : nullptr;
     if (!label) return QWidget::eventFilter(watched, event);
+    // A double click is press, release, double click, release. On the
+    // picture that is one click: a second browser tab does harm. On the
+    // result each release copies what it shows then, which a key pressed in
+    // between may have changed.
     if (event->type() == QEvent::MouseButtonDblClick) {
-        // A double click is press, release, double click, release: one click.
-        doubleClicked = label;
+        pictureDoubleClicked = label == imgLink;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool endsDoubleClick = std::exchange(doubleClicked, nullptr) == label;
+        const bool endsDoubleClick = std::exchange(pictureDoubleClicked, false) && label == imgLink;
         if (!endsDoubleClick && mouse->button() == Qt::LeftButton &&
             label->rect().contains(mouse->position().toPoint())) {
             if (label == lblResult) lblResult_Click();

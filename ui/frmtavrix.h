@@ -113,8 +113,8 @@ private:
     bool holdResult = false;
     // Tells a held key's repeats from its first press.
     KeyRepeatWatch* keyRepeats = nullptr;
-    // The label whose double click is under way: its closing release is no click.
-    QLabel* doubleClicked = nullptr;
+    // A double click on the picture is under way: its closing release is no click.
+    bool pictureDoubleClicked = false;
     // Where a click on the result copies to: the system clipboard.
     QClipboard::Mode clipboardMode = QClipboard::Clipboard;
 };
