@@ -263,10 +263,16 @@ void frmTavrix::Form_Load() {
 }
 
 void frmTavrix::ShowConversion(int category, int from, int to, const QString& value) {
-    lstType->setCurrentRow(category);
-    lstFrom->setCurrentRow(from);
-    lstTo->setCurrentRow(to);
-    txtFrom->writeText(value);
+    {
+        // Each step converts on its way; only the conversion asked for is news.
+        const QScopedValueRollback hold(holdResult, true);
+        lstType->setCurrentRow(category);
+        lstFrom->setCurrentRow(from);
+        lstTo->setCurrentRow(to);
+        txtFrom->writeText(value);
+    }
+    PublishResult();
+    SelectLen();  // the value box kept the focus, so it selected nothing itself
 }
 
 void frmTavrix::lstType_Click() {

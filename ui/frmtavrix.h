@@ -109,7 +109,7 @@ private:
     quint8 lastSide = 0;
     // Tells screen readers each new result.
     mensaro::Announcer* announcer = nullptr;
-    // Set while a key's own steps run, so only their final result is told.
+    // Set while the steps of one action run, so only their final result is told.
     bool holdResult = false;
     // Tells a held key's repeats from its first press.
     KeyRepeatWatch* keyRepeats = nullptr;

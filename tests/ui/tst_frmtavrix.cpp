@@ -70,6 +70,7 @@ class TestFrmTavrix : public QObject {
     QString shown_;            // the result the window last said it showed
     QStringList told_;         // what the window told screen readers since the last check
     QString lastTold_;
+    int conversions_ = 0;  // results shown
 
     int pick(int n) { return static_cast<int>(random_() % static_cast<quint64>(n)); }
     // Where keys go; keys meant for Exit would end the run, so the box takes them.
@@ -175,7 +176,7 @@ class TestFrmTavrix : public QObject {
         ListBox* chosen = list(pick(3));
         const std::array before = rows();
         const QString value = box()->text();
-        QSignalSpy conversions(window.get(), &frmTavrix::resultShown);
+        conversions_ = 0;
         const Qt::KeyboardModifiers modifiers = pick(5) ? Qt::NoModifier : Qt::ControlModifier;
         if (pick(2)) {
             static const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home, Qt::Key_End,
@@ -186,7 +187,7 @@ class TestFrmTavrix : public QObject {
             clickRow(chosen, pick(chosen->count() + 2) - 1, modifiers);
         }
         if (rows() == before) return;
-        QCOMPARE(conversions.count(), 1);
+        QCOMPARE(conversions_, 1);
         verifyReadyToType();
         QCOMPARE(box()->text(), value);
         if (list(0)->currentRow() != before[0]) QVERIFY(list(1)->currentRow() == 0 && list(2)->currentRow() == 0);
@@ -232,10 +233,22 @@ private Q_SLOTS:
     void init() {
         opened.clear();
         window = std::make_unique<frmTavrix>();
-        QSignalSpy conversions(window.get(), &frmTavrix::resultShown);
+        // What the window says it shows and tells, for checkInvariants.
+        escPending_ = false;
+        told_.clear();
+        lastTold_.clear();
+        connect(window.get(), &frmTavrix::resultShown, this, [this](const QString& shown) {
+            escPending_ = false;
+            shown_ = shown;
+            ++conversions_;
+        });
+        connect(window->announcer, &mensaro::Announcer::announced, this,
+                [this](const QString& news) { told_ << news; });
+        conversions_ = 0;
         window->Form_Load();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QCOMPARE(conversions.count(), 1);
+        QCOMPARE(conversions_, 1);
+        checkInvariants();
     }
     void cleanup() { window.reset(); }
 
@@ -372,20 +385,35 @@ private Q_SLOTS:
                 query->characterRect(0).right() < query->characterRect(1).center().x());
     }
 
+    // Opened at one conversion: the lists, the value and the result as if the
+    // user had chosen them, the value ready to be typed over, and only the
+    // final result told (checkInvariants).
+    void shows_a_conversion_as_if_chosen() {
+        // category, from, to, value; what the window then shows
+        const std::tuple<int, int, int, QString, QStringList> rows[] = {
+            {0, 0, 8, "12", {"Distance", "Inch", "Centimeter", "12", "30.48"}},
+            {4, 0, 1, "100", {"Temprature", "Celsius", "Farenhite", "100", "212.00"}},
+            {5, 2, 1, "100", {"Time", "Hour", "Minute", "100", "6000.00"}},  // the value as it was
+            {5, 2, 1, "2", {"Time", "Hour", "Minute", "2", "120.00"}},       // only the value new
+        };
+        for (const auto& [category, from, to, value, shown] : rows) {
+            conversions_ = 0;
+            window->ShowConversion(category, from, to, value);
+            QCOMPARE(QStringList({list(0)->selectedText(), window->lblFrom->text(), window->lblTo->text(),
+                                  box()->text(), result()}),
+                     shown);
+            QCOMPARE(conversions_, 1);
+            checkInvariants();
+            verifyReadyToType();
+        }
+    }
+
     void survives_random_events() {
         bool given = false;
         quint64 seed = qEnvironmentVariable("MENSARO_SOAK_SEED").toULongLong(&given);
         if (!given) seed = std::random_device{}();
         const int events = qEnvironmentVariable("MENSARO_SOAK_EVENTS", QStringLiteral("50000")).toInt();
         random_.seed(seed);
-        shown_ = result();
-        connect(window.get(), &frmTavrix::resultShown, this, [this](const QString& shown) {
-            escPending_ = false;
-            shown_ = shown;
-        });
-        connect(window->announcer, &mensaro::Announcer::announced, this,
-                [this](const QString& news) { told_ << news; });
-        lastTold_ = window->announcer->accessibleName();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");  // no browser is started
         int done = 0;
         for (; done < events && !QTest::currentTestFailed(); ++done) {
