@@ -148,7 +148,6 @@ void frmTavrix::CreateControls() {
         p.control->setAccessibleName(QString::fromLatin1(p.accessibleName));
         p.control->setGeometry(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
     }
-    tmrMotion->setObjectName(QStringLiteral("tmrMotion"));
     announcer = new mensaro::Announcer(this);
 
     txtFrom->setFont(MonoFont(9.75));
@@ -181,7 +180,6 @@ void frmTavrix::CreateControls() {
     for (QWidget* control : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(cmdExit),
                              static_cast<QWidget*>(imgLink), static_cast<QWidget*>(lblResult)})
         control->setAccessibleDescription(control->toolTip());
-    lblResult->setAccessibleName(tr("Result"));
 
     // Tab cycle: value box, Exit, then the three lists left to right.
     setTabOrder(txtFrom, cmdExit);
