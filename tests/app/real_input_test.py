@@ -62,8 +62,13 @@ def on(name, x, y, margin=2):
     return left - margin <= x < left + width + margin and top - margin <= y < top + height + margin
 
 
+def clipboard():
+    return output("xclip", "-o", "-selection", "clipboard")
+
+
 def set_clipboard(text):
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text, text=True, check=True)
+    wait_for(clipboard, lambda got: got == text)  # xclip takes the clipboard after it has returned
 
 
 def pages():
@@ -96,8 +101,7 @@ def copied(step, expected=None, *first):
     set_clipboard("nothing copied")
     at(*centre(RESULT), *first, "click", 1)
     alive(step)
-    got = wait_for(lambda: output("xclip", "-o", "-selection", "clipboard"),
-                   lambda text: text == expected if expected else text != "nothing copied")
+    got = wait_for(clipboard, lambda text: text == expected if expected else text != "nothing copied")
     shown = result_label.name.removeprefix("Result: ")
     check(got == shown and expected in (None, got), f"{step}: copied {got!r}; the result shows {shown!r}")
 
