@@ -10,11 +10,13 @@ source "$(dirname "$0")/../lib.sh"
 program=$1
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
-# True once process $1 catches SIGTERM (bit 15 of SigCgt): it is up and ready
-# to be asked to stop.
+# True once process $1 runs the program and catches SIGTERM (bit 15 of
+# SigCgt): it is up and ready to be asked to stop. (Until it starts the
+# program, the process is a copy of this shell, which catches SIGTERM too.)
 catches_term() {
     local mask
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) && (((16#${mask:-0} >> 14) & 1))
+    [[ /proc/$1/exe -ef $program ]] &&
+        mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) && (((16#${mask:-0} >> 14) & 1))
 }
 
 # With no display, only Qt's reading of -platform lets the window come up.
