@@ -7,14 +7,11 @@
 source "$(dirname "$0")/../lib.sh"
 log=$scratch/orca.log
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$log" 2>/dev/null | sed "s/SPEECH OUTPUT: //"; }
-# Orca writes its log in blocks; the echo of each Shift it is shown pushes out
-# what waits, so each look at the log presses one first.
-# True once Orca has said $2 after the first $1 lines of its log.
-said_since() { xdotool key shift; spoken | tail -n +$(($1 + 1)) | grep -qF -- "$2"; }
-# Waits until Orca has nothing more to say: in a round, a Shift is pressed
-# until Orca's echo of it is in the log; once a round has passed with nothing
-# else said, what Orca had to say is in the log (it answers keys at once, but
-# what the window tells it only when idle, so one round is not enough).
+# Orca writes its log in blocks, and the echo of a Shift pushes out what
+# waits: each look at the log presses one first. Waits until Orca has nothing
+# more to say: a Shift's echo is in the log, with nothing else said since the
+# round before (Orca answers keys at once, but what the window tells it only
+# when idle, so one round is not enough).
 settle() {
     local echoes said=
     for _ in {1..10}; do
@@ -25,10 +22,9 @@ settle() {
     done
 }
 
-# Speech stays on: Orca 48 drops announcements before its log without it.
-# No speech server is used, installed or not (a speech-dispatcher started
-# with no sound device stalls Orca 48, and would outlive the test); the
-# debug log still records what would be said.
+# Speech stays on (Orca 48 logs no announcements without it), with no speech
+# server, installed or not: one with a synthesizer but no sound device stalls
+# Orca and outlives the test. The debug log records what would be said.
 SPEECHD_ADDRESS=unix_socket:$scratch/no-speech-server SPEECHD_CMD=/bin/false \
     orca --replace --debug-file="$log" --user-prefs "$scratch/orca" >/dev/null 2>&1 &
 pids+=($!)
@@ -42,7 +38,7 @@ while IFS='|' read -r keys result; do
     xdotool key --delay 100 $keys
     # Up to 30 s for the result: a key waits for Orca to let it through, up to
     # D-Bus's 25 s when Orca is slow.
-    wait_for 30 said_since "$before" "$result"
+    wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -qF "$result"'
     settle
     said=$(spoken | tail -n +$((before + 1)) | grep -v shift)
     [[ $(grep -cF "$result" <<<"$said") -eq 1 ]] || fail "$keys made Orca say: $said"
