@@ -4,13 +4,14 @@
 
 # One entry point for building Mensaro on Debian 12 or 13; each command first
 # installs what it needs (scripts/setup.sh), then uses the CMake presets.
-#   scripts/build.sh run       build and launch the program
-#   scripts/build.sh test      build and run every test, three ways
-#   scripts/build.sh bench     micro-benchmarks, start-up, key to pixels, idle, command line
-#   scripts/build.sh package   build the Debian package into build/package
-#   scripts/build.sh build     just build
 set -euo pipefail
 cd "$(dirname "$0")/.."
+usage="Usage: scripts/build.sh COMMAND
+  run       build and launch the program
+  test      build and run every test, three ways
+  bench     micro-benchmarks, start-up, key to pixels, idle, command line
+  package   build the Debian package into build/package
+  build     just build"
 
 build() {
     bash scripts/setup.sh "${1:-build}"
@@ -28,12 +29,21 @@ case "${1:-}" in
         bash scripts/setup.sh test
         # The normal build; everything under AddressSanitizer and
         # UndefinedBehaviorSanitizer (leaks included); the core's fuzzers.
+        # Each preset runs even when one before it failed, so that one run
+        # reports them all; the last line names those that failed.
+        failed=()
         for preset in default sanitize fuzz; do
             echo "=== $preset ==="
-            cmake --preset "$preset"
-            cmake --build --preset "$preset"
-            ctest --preset "$preset"
+            step=configure
+            cmake --preset "$preset" && step=build && cmake --build --preset "$preset" &&
+                step=test && ctest --preset "$preset" || failed+=("$preset ($step)")
         done
+        if ((${#failed[@]})); then
+            printf -v list '%s, ' "${failed[@]}"
+            echo "=== failed: ${list%, } ==="
+            exit 1
+        fi
+        echo "=== every preset passed ==="
         ;;
     bench)
         # Each writes its figures as JSON under build/default/bench as well.
@@ -54,7 +64,7 @@ case "${1:-}" in
         bash scripts/package.sh build/package
         ;;
     *)
-        sed -n '5,11p' "$0" | sed 's/^# \{0,1\}//'
+        echo "$usage" >&2
         exit 2
         ;;
 esac

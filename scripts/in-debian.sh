@@ -7,15 +7,21 @@
 # is made anew (mmdebstrap or debootstrap, from the Debian archive), gets
 # /proc, /dev and /sys, and a copy of the tree as it stands (tracked and new
 # files, never build/); the command runs there as root. Everything is
-# unmounted and removed at the end, whatever the outcome.
-#   scripts/in-debian.sh [--keep DIR] <release> -- <command...>
-#   e.g. scripts/in-debian.sh trixie -- bash scripts/build.sh test
-# --keep DIR makes the root in DIR, or reuses the one already there, and
-# leaves it in place afterwards (the tree inside is copied afresh each time).
+# unmounted and removed at the end, whatever the outcome. What it needs on
+# this machine (git, and debootstrap where mmdebstrap is missing) it installs
+# here, and says so.
 # MENSARO_MIRROR names another Debian archive.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-usage() { sed -n '11,12p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+usage() {
+    cat >&2 <<'EOF'
+Usage: scripts/in-debian.sh [--keep DIR] RELEASE -- COMMAND...
+  e.g. scripts/in-debian.sh trixie -- bash scripts/build.sh test
+--keep DIR makes the root in DIR, or reuses the one already there, and
+leaves it in place afterwards (the tree inside is copied afresh each time).
+EOF
+    exit 2
+}
 
 keep=
 if [[ ${1:-} == --keep ]]; then
@@ -56,9 +62,14 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+# Installs on this machine, not in the root.
+install_here() {
+    echo "in-debian.sh: installing $* on this machine" >&2
+    apt-get -o DPkg::Lock::Timeout=600 update -qq &&
+        DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "$@" >/dev/null
+}
 # The tree goes in as git sees it.
-command -v git >/dev/null ||
-    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq git; }
+command -v git >/dev/null || install_here git
 
 if [[ ! -x $root/usr/bin/apt-get ]]; then
     find "$root" -mindepth 1 -maxdepth 1 | grep -q . && { echo "$root is not empty and holds no Debian root" >&2; exit 1; }
@@ -66,8 +77,7 @@ if [[ ! -x $root/usr/bin/apt-get ]]; then
     if command -v mmdebstrap >/dev/null; then
         mmdebstrap --quiet --variant=minbase "$release" "$root" "$mirror"
     else
-        command -v debootstrap >/dev/null ||
-            { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; }
+        command -v debootstrap >/dev/null || install_here debootstrap
         debootstrap --variant=minbase "$release" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
             { tail -20 "$root.debootstrap.log" >&2; rm -f "$root.debootstrap.log"; exit 1; }
         rm -f "$root.debootstrap.log"
@@ -75,8 +85,14 @@ if [[ ! -x $root/usr/bin/apt-get ]]; then
     echo "in-debian.sh: made a $release root in $((SECONDS - start)) s: $root"
 fi
 
-# So apt inside reaches the archive as the machine does.
-cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# So apt inside reaches the archive as the machine does. A machine without
+# the file resolves no names either (its archive is then local, or reached
+# through a proxy by address), so there is nothing to copy. The root's own
+# file may be a link to this machine's runtime folders: replaced, not followed.
+if [[ -e /etc/resolv.conf ]]; then
+    rm -f "$root/etc/resolv.conf"
+    cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+fi
 mount_in() {
     mount "$@"
     mounts+=("${!#}")

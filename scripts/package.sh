@@ -8,11 +8,14 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$top/build/package}" && cd "${1:-$top/build/package}" && pwd)
+# The package's version, as debian/changelog gives it (the `version` test
+# holds its upstream part to project()'s).
+version=$(dpkg-parsechangelog -l "$top/debian/changelog" -S Version)
+copy=$out/mensaro-${version%-*}
 
-rm -rf "$out/mensaro-1.00" "$out"/mensaro_1.00-1* "$out"/mensaro-dbgsym_1.00-1*
-mkdir "$out/mensaro-1.00"
-tar -C "$top" --exclude=./build --exclude=./.git --exclude='./obj-*' --exclude=./.cache -cf - . |
-    tar -C "$out/mensaro-1.00" -xf -
-(cd "$out/mensaro-1.00" && dpkg-buildpackage -us -uc -b)
-rm -rf "$out/mensaro-1.00"
-echo "Built: $(cd "$out" && ls mensaro*_1.00-1_*.deb | tr '\n' ' ')in $out"
+rm -rf "$copy" "$out"/mensaro_"$version"* "$out"/mensaro-dbgsym_"$version"*
+mkdir "$copy"
+tar -C "$top" --exclude=./build --exclude=./.git --exclude='./obj-*' --exclude=./.cache -cf - . | tar -C "$copy" -xf -
+(cd "$copy" && dpkg-buildpackage -us -uc -b)
+rm -rf "$copy"
+echo "Built: $(cd "$out" && ls mensaro*_"$version"_*.deb | tr '\n' ' ')in $out"

@@ -31,7 +31,7 @@ fi
 if [[ $task == test ]]; then
     packages+=(libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev libgtest-dev libbenchmark-dev locales
                clang libclang-rt-dev clang-format clang-tidy git bash-completion
-               file desktop-file-utils appstream binutils-mingw-w64-x86-64
+               file desktop-file-utils appstream
                lintian devscripts reuse mandoc groff-base weston
                xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca)
 fi

@@ -16,9 +16,8 @@ export HOME=$scratch QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 "$1" &
 pids+=($!)
 shift
-# Up once the window exists and has the keyboard.
-wait_for 10 xdotool search --name '^Mensaro$' >/dev/null 2>&1
-sleep 0.5
+# Up once the window has the keyboard.
+wait_for 10 eval '[[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == Mensaro ]]' || fail "the window never had the keyboard"
 "$@" || failed=1
 kill -0 "${pids[0]}" 2>/dev/null || fail "the program is gone"
 finish

@@ -15,25 +15,28 @@ wait_for 10 test -S "$scratch/mensaro-test" || { cat "$scratch/weston.log"; fail
 export WAYLAND_DISPLAY=mensaro-test QT_QPA_PLATFORM=wayland
 unset DISPLAY
 
-protocol=$scratch/protocol.log
-WAYLAND_DEBUG=client "$program" 2>"$protocol" &
-pid=$!
-# Shown: the toplevel's surface has had a buffer attached. libwayland writes
-# an object as xdg_toplevel@15 (Debian 12) or xdg_toplevel#15 (13). Waited
-# for, as a loaded machine may take a while.
-shown() { grep -q 'xdg_toplevel[@#]' "$protocol" && grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer[@#]' "$protocol"; }
-wait_for 10 shown || fail "no window was shown"
-grep -q 'set_app_id("org.mensaro.Mensaro")' "$protocol" || fail "no app id org.mensaro.Mensaro"
+# Starts the program with its protocol log in $1 and waits until its window
+# is shown: the toplevel's surface has had a buffer attached. libwayland
+# writes an object as xdg_toplevel@15 (Debian 12) or xdg_toplevel#15 (13).
+shown() { grep -q 'xdg_toplevel[@#]' "$1" && grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer[@#]' "$1"; }
+start() {
+    WAYLAND_DEBUG=client "$program" 2>"$1" &
+    pid=$!
+    wait_for 10 shown "$1" || fail "no window was shown"
+}
+
+start "$scratch/protocol.log"
+grep -q 'set_app_id("org.mensaro.Mensaro")' "$scratch/protocol.log" || fail "no app id org.mensaro.Mensaro"
 kill -TERM "$pid" || fail "the program did not stay up"
 wait "$pid" || fail "SIGTERM ended the program with code $?, not 0"
 
-"$program" 2>"$scratch/gone.log" &
-pid=$!
-sleep 1
+start "$scratch/gone.log"
 kill "$weston"
 wait "$pid"
 rc=$?
+# What the program said, without libwayland's protocol lines ("[1234.567] ...").
+said=$(grep -v '^\[ *[0-9.]*\]' "$scratch/gone.log")
 # Qt 6.8 ends with exit(-1), code 255; a signal (128 + its number) is a crash.
-[[ $rc -ne 0 && ($rc -lt 128 || $rc -eq 255) && $(grep -c . "$scratch/gone.log") -eq 1 ]] ||
-    fail "with the compositor gone: code $rc, output: $(<"$scratch/gone.log")"
+[[ $rc -ne 0 && ($rc -lt 128 || $rc -eq 255) && $(grep -c . <<<"$said") -eq 1 ]] ||
+    fail "with the compositor gone: code $rc, output: $said"
 finish

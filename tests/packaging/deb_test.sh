@@ -29,12 +29,13 @@ mkdir -p "$second"
 bash "$src/scripts/package.sh" "$scratch/first" >"$scratch/first.log" 2>&1 &&
     TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 bash "$src/scripts/package.sh" "$second" >"$scratch/second.log" 2>&1 ||
     { tail -30 "$scratch"/*.log; fail "the package did not build"; finish; }
-for deb in mensaro_1.00-1_amd64.deb mensaro-dbgsym_1.00-1_amd64.deb; do
+built=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)_$(dpkg --print-architecture)
+for deb in mensaro_$built.deb mensaro-dbgsym_$built.deb; do
     cmp "$scratch/first/$deb" "$second/$deb" || fail "$deb differs between two builds"
 done
-deb=$scratch/first/mensaro_1.00-1_amd64.deb
+deb=$scratch/first/mensaro_$built.deb
 
-lintian --pedantic --display-info "$scratch/first/mensaro_1.00-1_amd64.changes" >"$scratch/lintian.log" 2>/dev/null
+lintian --pedantic --display-info "$scratch/first/mensaro_$built.changes" >"$scratch/lintian.log" 2>/dev/null
 grep -E '^[EWIPX]: ' "$scratch/lintian.log" && fail "lintian reports the tags above"
 
 dpkg-deb -x "$deb" "$scratch/root"
