@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     if (arguments.size() == 3 && arguments[1] == QStringLiteral("--program")) {
         program = arguments[2];
     } else if (arguments.size() != 1) {
-        std::fputs("Usage: mensaro-search [--program PATH]\n", stderr);
+        std::fprintf(stderr, "Usage: %s [--program PATH]\n", argv[0]);
         return 2;
     }
 
