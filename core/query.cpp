@@ -75,6 +75,7 @@ Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std
 Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, Say say) {
     const std::vector<UnitRef> units = MatchUnit(other, clear.category);
     std::vector<Conversion> meanings;
+    meanings.reserve(units.size());
     for (const UnitRef unit : units)
         meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
     if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};

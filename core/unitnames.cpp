@@ -185,10 +185,10 @@ std::optional<std::size_t> MatchCategory(std::string_view typed) {
     if (want.empty()) return std::nullopt;
     std::optional<std::size_t> found;
     for (std::size_t c = 0; c < kCategoryNames.size(); ++c) {
-        // The list spells it "Temprature"; people spell it right.
+        // The list spells it "Temprature"; people spell it right. No name
+        // starts another, so a whole name is also the one start.
         const std::string name = Folded(kCategoryNames[c]);
         const std::string spelled = kCategoryNames[c] == kTemperatureCategory ? "temperature" : name;
-        if (name == want || spelled == want) return c;
         if (name.starts_with(want) || spelled.starts_with(want)) {
             if (found) return std::nullopt;
             found = c;

@@ -88,6 +88,14 @@ const std::pair<std::string, std::string> kSuggestions[] = {
 };
 // clang-format on
 
+TEST(NumberProblem, AcceptsWhatTheBoxReadsWholeAndSaysWhyNot) {
+    for (const char* number : {"12", " 1e3 ", ".5", "5.", "+3", "&HFF", "-0", "\t-40\t", "1E999"})
+        EXPECT_EQ(mensaro::NumberProblem(number), "") << number;
+    for (const char* text : {"", "abc", "5 6", "1.2.3", "0x10", "inf", "nan", "\u22125", "12abc", "&H", "1e", "- 3"})
+        EXPECT_NE(mensaro::NumberProblem(text), "") << text;
+    EXPECT_EQ(mensaro::NumberProblem(std::string(100, '7') + "x"), "'" + std::string(60, '7') + "'... is not a number");
+}
+
 TEST(ReadQuery, ReadsTheFormsPeopleWrite) {
     // One after another, each twice, as a stream reads them: the units of the
     // query before are kept, and must never leak into the next.
