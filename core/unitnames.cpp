@@ -34,7 +34,6 @@ bool IsSeparator(char32_t c) {
 // a degree sign. Text that is not UTF-8 folds to nothing, which names nothing.
 std::string Folded(std::string_view text) {
     std::string folded;
-    folded.reserve(text.size());
     bool pendingBlank = false;
     while (!text.empty()) {
         const auto lead = static_cast<unsigned char>(text[0]);
@@ -141,13 +140,12 @@ std::vector<UnitRef> NamedUnits(std::size_t category) {
     return units;
 }
 
+// A negative position converts to one past every table: no name.
 std::string_view NameOf(UnitRef unit) {
-    if (unit.position < 0) return {};
     return UnitName(TableOf(unit.category), static_cast<std::size_t>(unit.position));
 }
 
 std::vector<std::string_view> AliasesOf(UnitRef unit) {
-    if (unit.position < 0) return {};
     return Split(UnitAliases(unit.category, static_cast<std::size_t>(unit.position)));
 }
 
