@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 usage="Usage: scripts/build.sh COMMAND
   run       build and launch the program
   test      build and run every test, three ways
-  bench     micro-benchmarks, start-up, key to pixels, idle, command line
+  bench     micro-benchmarks, start-up, key to pixels, idle, command line, search
   package   build the Debian package into build/package
   build     just build"
 
@@ -56,6 +56,7 @@ case "${1:-}" in
         bash bench/startup/run.sh 20
         bash bench/pixels/run.sh
         bash bench/cli/run.sh
+        bash bench/search/run.sh
         echo
         /usr/bin/python3 bench/report.py "$out"
         ;;
