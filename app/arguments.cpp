@@ -128,7 +128,7 @@ Request ParseArguments(std::span<const std::string_view> args) {
         if (converts) return Refused("unexpected argument " + Quoted(stream ? "-" : request.words.front()));
         request.job = has("help") ? Job::kHelp : Job::kVersion;
     } else if (has("list")) {
-        if (stream) return Refused("unexpected argument '-'");
+        if (stream) return Refused("--list takes a category, not a stream");
         request.job = Job::kList;
     } else if (!converts) {
         if (request.show || request.verbose || request.asTyped)

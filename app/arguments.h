@@ -5,6 +5,7 @@
 // job they ask for and what it is given. A pure function of the arguments.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@
 
 namespace mensaro {
 
-enum class Job {
+enum class Job : std::uint8_t {
     kWindow,      // no conversion: open the window
     kConvert,     // VALUE FROM TO, or a query such as "12 in to cm"
     kStream,      // - [FROM TO]: a value (or a query) a line of standard input

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +28,7 @@ struct Conversion {
 // Why a text is no conversion: its number is not one (kValue); a unit name
 // could be several units (kAmbiguous); it names one unit and no second
 // (kNoTarget); anything else (kUsage: no number, an unknown unit, ...).
-enum class Fault { kNone, kValue, kUsage, kAmbiguous, kNoTarget };
+enum class Fault : std::uint8_t { kNone, kValue, kUsage, kAmbiguous, kNoTarget };
 
 struct Reading {
     std::optional<Conversion> conversion;  // set exactly when fault is kNone
@@ -40,7 +41,7 @@ struct Reading {
 
 // How a value given on its own is read: checked, a number as a whole; or as
 // the value box reads typed text (its leading number, else 0).
-enum class ValueRule { kWhole, kAsTyped };
+enum class ValueRule : std::uint8_t { kWhole, kAsTyped };
 
 // Why a text is not a number as a whole, or "" when it is one: what the
 // value box reads in full, with blanks only around it.

@@ -4,6 +4,7 @@
 #include "core/unitnames.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "core/catalogue.h"
@@ -154,7 +155,7 @@ std::vector<UnitRef> MatchUnit(std::string_view typed, std::optional<std::size_t
     std::vector<UnitRef> units;
     if (want.empty()) return units;
     // The best kind of name found decides: a list name, another name, a start.
-    enum Kind { kListName, kOtherName, kStart, kNone };
+    enum Kind : std::uint8_t { kListName, kOtherName, kStart, kNone };
     const auto kindOf = [&want](const Name& name) {
         if (name.folded == want) return name.listName ? kListName : kOtherName;
         return name.byItsStart ? kStart : kNone;

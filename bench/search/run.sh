@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The search service as the desktop calls it, on a private session bus that
-# starts it from the build tree's registration (search/share): a cold search
+# starts it from the build tree's registration (app/search/share): a cold search
 # (activation and answer), then warm ones, with a call the bus answers itself
 # as the floor. Writes search.json under build/default/bench.
 #   bench/search/run.sh [--short]
@@ -16,13 +16,13 @@ if [[ ${1:-} == --short ]]; then
 fi
 build=build/default
 client=$build/bench/search_client
-[[ -x $client && -d $build/search/share ]] || { echo "search: build first (scripts/build.sh build)" >&2; exit 1; }
+[[ -x $client && -d $build/app/search/share ]] || { echo "search: build first (scripts/build.sh build)" >&2; exit 1; }
 command -v dbus-run-session >/dev/null || { echo "search: dbus-run-session missing (scripts/setup.sh bench installs it)" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Only the build tree's services, and none of the user's.
-XDG_DATA_DIRS=$PWD/$build/search/share XDG_DATA_HOME=$work dbus-run-session -- "$client" "$rounds" "$calls" \
+XDG_DATA_DIRS=$PWD/$build/app/search/share XDG_DATA_HOME=$work dbus-run-session -- "$client" "$rounds" "$calls" \
     >"$work/times" 2>"$work/bus.log" || { cat "$work/bus.log" >&2; exit 1; }
 
 mkdir -p "$build/bench"

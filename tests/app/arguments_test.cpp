@@ -50,7 +50,7 @@ const std::pair<Words, std::string> kArguments[] = {
     {{"-platform"}, "usage []: option '-platform' needs a value"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
     {{"-x", "inch", "feet"}, "usage []: unrecognized option '-x'"}, {{"--help", "12"}, "usage []: unexpected argument '12'"},
     {{"-v"}, "usage []: nothing to convert: mensaro VALUE FROM TO"}, {{"--show", "-", "in", "cm"}, "usage []: --show opens one conversion, not a stream"},
-    {{"--list", "-"}, "usage []: unexpected argument '-'"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},
+    {{"--list", "-"}, "usage []: --list takes a category, not a stream"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},
 };
 
 // The words typed so far, the last one being completed; what it may become.

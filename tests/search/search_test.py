@@ -4,7 +4,7 @@
 """The search service, started by a private session bus from the build tree's
 registration, called as GNOME Shell and KRunner call it and held against the
 core's answers; a stand-in `mensaro` records each start of the window.
-  search_test.py <build tree's search/share> <suggestions helper>"""
+  search_test.py <build tree's app/search/share> <suggestions helper>"""
 
 import json
 import os

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Mensaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "search/runner.h"
+#include "app/search/runner.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -12,7 +12,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
-#include "search/service.h"
+#include "app/search/service.h"
 
 namespace mensaro {
 

@@ -10,9 +10,9 @@
 #include <QDBusConnection>
 #include <cstdio>
 
-#include "search/provider.h"
-#include "search/runner.h"
-#include "search/service.h"
+#include "app/search/provider.h"
+#include "app/search/runner.h"
+#include "app/search/service.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <QString>
 #include <QVariantMap>
 
-#include "search/service.h"
+#include "app/search/service.h"
 
 namespace mensaro {
 
