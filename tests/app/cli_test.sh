@@ -49,31 +49,18 @@ while IFS='|' read -r code want_out want_err args; do
 done <<'ROWS'
 0|30.48|-|12|in|cm
 0|30.48|-|12 in to cm
-0|30.48|-|12in|cm
-0|1.524|-|5|ft|in|m
-0|37.777778|-|100°F|to|°C
-0|30.48|-|12" > cm
 0|-40.00|-|-40|F|=|C
 0|-40.00|-|--|-40|celsius|farenhite
-0|37.777778|-|100|fahrenheit|celsius
-0|86400.00|-|1|day|s
 0|12 Inch = 30.48 Centimeter|-|-v|12|in|to|cm
 0|1 Ton = 1000000.00 Gram|-|--verbose|1|ton|g
-0|0.914399999999999|-|1|yard|meter
 0|30.48|-|--as-typed|12abc|in|cm
 1|Overflow|-|1E308|Mile|Inch
 1|-|'1,5' is not a number: the decimal point is '.'|1,5|inch|cm
-1|-|'5 6' is not a number: a blank inside it|5 6|inch|cm
-1|-|'−5' is not a number: the minus sign is '-'|−5|inch|cm
 1|-|'-' is not a number|--|-|inch|cm
-1|-|'abc' is not a number|abc|inch|cm
-2|-|ambiguous: it could be Tonne or Ton|1|to|gram
 2|-|ambiguous: it could be Pint UK, Pint US Dry or Pint US Liquid|1|pint|to|l
 2|-|unknown unit 'mph'|60|mph|to|km/h
-2|-|missing the units to convert between|12|to
 2|-|'Inch' is a unit of Distance and 'Gram' of Weight|1|inch|gram
 2|-|unrecognized option '-x'|-x|inch|feet
-2|-|does not start with a number|to
 0|Temprature?  Celsius: °C*|-|--list|-v|temperature
 2|-|unknown category 'x'; the categories are Distance|--list|x
 ROWS
