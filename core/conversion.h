@@ -3,14 +3,22 @@
 
 // The conversion core of Mensaro: standard library only, no toolkit.
 //
-//   catalogue.h   the six categories and their units; CategoryTable() builds
-//                 the UnitList of one category (entry 2i name, 2i+1 factor).
+//   catalogue.h   the six categories and their units, with the other names
+//                 each answers to; CategoryTable() builds the UnitList of one
+//                 category (entry 2i name, 2i+1 factor).
 //   numbertext.h  ReadNumber / WriteNumber / FormatByPattern: the locale-free
 //                 text rules for values typed, values stepped and results.
 //   conversion.h  ConvertValue(): value text + two list positions -> result
 //                 text, through the base unit or the temperature formulas.
+//   unitnames.h   MatchUnit(): a unit name as people type it -> the units it
+//                 can mean.
+//   query.h       ReadQuery() / ReadPair(): "12 in to cm" -> a Conversion, or
+//                 why not; NumberProblem(): is a value a number as a whole.
+//   suggest.h     Suggest(): what the desktop's search box offers, and ids.
+//   text.h        UTF-8 checks and quoting for messages.
 //
-// The window gathers its inputs, calls ConvertValue, and shows the text.
+// The window gathers its inputs, calls ConvertValue, and shows the text; the
+// command line and the search service read a query and call ResultOf.
 #pragma once
 
 #include <string>
