@@ -136,12 +136,13 @@ def start():
     for variable in ("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"):
         env.pop(variable, None)  # the link goes to xdg-open, which is ours
     started = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=open(f"{scratch}/err", "a"))
-    found = output("xdotool", "search", "--sync", "--name", "^Mensaro$").split()
     app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if ours(a, started.pid)), None), bool, 30)
     if app is None:
         sys.exit("FAIL: the program never appeared in the accessibility tree")
-    value_box = next(child for child in app[0] if child.getRoleName() == "text")
+    value_box = next(child for child in app[0] if child.getRole() == pyatspi.ROLE_TEXT)
     wait_for(lambda: value_box.getState().contains(pyatspi.STATE_FOCUSED))
+    # Polled: xdotool's own --sync once returned nothing at once (Debian 13).
+    found = wait_for(lambda: output("xdotool", "search", "--onlyvisible", "--name", "^Mensaro$").split())
     return started, found[0], app[0]
 
 
