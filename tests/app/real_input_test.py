@@ -1,13 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The real program under real input: on a private X server, every button on
-every control, drags, the designed keys, keys with a button held, then a seeded
-random run, all sent through XTEST (xdotool). The program must live through
-each step, copy what the result shows when it is clicked, open the page once
-per click or key press, and end with code 0 on Alt+X. Where each control is,
-the program's accessibility tree says.
-  real_input_test.py <mensaro> [events]
+"""The real program under real input, sent through XTEST (xdotool) on a private X server: every button on every
+control (found in the program's accessibility tree), drags, the designed keys, keys with a button held, then a
+seeded random run. It must live through each step, copy what the result shows when clicked, open the page once
+per click or key press, and end with code 0 on Alt+X.   real_input_test.py <mensaro> [events]
 MENSARO_REAL_SEED replays a run."""
 
 import os
@@ -76,8 +73,7 @@ def pages():
     return len(open(log).readlines()) if os.path.exists(log) else 0
 
 
-def menu_open():
-    """A window of the program's on screen besides its own, and no tool tip."""
+def menu_open():  # a window of the program's on screen besides its own, and no tool tip
     return any(w != window and "TOOLTIP" not in output("xprop", "-id", w, "_NET_WM_WINDOW_TYPE")
                for w in output("xdotool", "search", "--onlyvisible", "--class", "mensaro").split())
 
@@ -108,12 +104,9 @@ def copied(step, expected=None, *first):
 
 def ends(what):
     """What was just sent ends the program, with code 0."""
-    try:
-        code = proc.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        proc.kill()
-        code = "none: it went on"
-    check(code == 0, f"{what} ended the program with code {code}")
+    code = wait_for(proc.poll, lambda code: code is not None)
+    check(code == 0, f"{what} ended the program with code {code}" if code is not None else f"{what} left it running")
+    proc.kill()  # if it went on
 
 
 def finish():
@@ -143,12 +136,13 @@ def start():
     for variable in ("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"):
         env.pop(variable, None)  # the link goes to xdg-open, which is ours
     started = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=open(f"{scratch}/err", "a"))
-    found = output("xdotool", "search", "--sync", "--name", "^Mensaro$").split()
     app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if ours(a, started.pid)), None), bool, 30)
     if app is None:
         sys.exit("FAIL: the program never appeared in the accessibility tree")
-    value_box = next(child for child in app[0] if child.getRoleName() == "text")
+    value_box = next(child for child in app[0] if child.getRole() == pyatspi.ROLE_TEXT)
     wait_for(lambda: value_box.getState().contains(pyatspi.STATE_FOCUSED))
+    # Polled: xdotool's own --sync once returned nothing at once (Debian 13).
+    found = wait_for(lambda: output("xdotool", "search", "--onlyvisible", "--name", "^Mensaro$").split())
     return started, found[0], app[0]
 
 
@@ -159,10 +153,16 @@ os.chmod(f"{scratch}/xdg-open", 0o755)
 
 proc, window, frame = start()
 # Each control with a place, by role and name: its left, top, width and height in the window.
-boxes = {f"{c.getRoleName()} {c.name}": c.queryComponent().getExtents(pyatspi.WINDOW_COORDS) for c in frame}
-controls = {name: (b.x, b.y, b.width, b.height) for name, b in boxes.items() if b.width > 0}
-EXIT, RESULT, VALUE, PICTURE = (next(name for name in controls if name.startswith(kind))
-                                for kind in ("push button", "label Result: ", "text", "image"))
+controls, roles = {}, {}
+for child in frame:
+    box = child.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    if box.width > 0:  # the announcer has no place
+        name = f"{child.getRoleName()} {child.name!r}"
+        controls[name], roles[name] = (box.x, box.y, box.width, box.height), child.getRole()
+EXIT, RESULT, VALUE, PICTURE, UNITS = (
+    next(name for name in controls if roles[name] == role and part in name)
+    for role, part in ((pyatspi.ROLE_PUSH_BUTTON, ""), (pyatspi.ROLE_LABEL, "'Result: "), (pyatspi.ROLE_TEXT, ""),
+                       (pyatspi.ROLE_IMAGE, ""), (pyatspi.ROLE_LIST, "'From unit'")))
 size = frame.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
 width, height = size.width, size.height
 # The bare window: its free point nearest the middle.
@@ -220,7 +220,7 @@ KEYS = ["Up", "Down", "Escape", "Tab", "shift+Tab", "ctrl+shift+c", "1", "period
 for key in KEYS:
     xdo("key", key)
     alive(f"key {key}")
-for name in (VALUE, "list From unit", RESULT, PICTURE, "the window"):
+for name in (VALUE, UNITS, RESULT, PICTURE, "the window"):
     for key in ("Up", "Down", "Escape", "Tab", "7"):
         at(*centre(name), "mousedown", 1, "key", key, "mouseup", 1)
         alive(f"key {key} with button 1 held on {name}")
