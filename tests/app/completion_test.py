@@ -15,18 +15,15 @@ import time
 
 folder, script = sys.argv[1], sys.argv[2]
 
-# What is typed before Tab; the words of the line after it.
+# What is typed before Tab; the words of the line after it. Which names the
+# program offers is its own table's (arguments_test.cpp); here, the shell's part.
 ROWS = [
     ('mensaro 1 "Nau', ["mensaro", "1", "Nautical Mile"]),
     ("mensaro 1 'nautical m", ["mensaro", "1", "Nautical Mile"]),
     ("mensaro 1 nau", ["mensaro", "1", "Nautical Mile"]),
     ('mensaro 1 "Nautical Mile" kil', ["mensaro", "1", "Nautical Mile", "Kilometer"]),
-    ("mensaro 12 inch to ce", ["mensaro", "12", "inch", "to", "Centimeter"]),
-    ("mensaro -- -4 cel", ["mensaro", "--", "-4", "Celsius"]),
-    ("mensaro -40 CELS FA", ["mensaro", "-40", "CELS", "Farenhite"]),
     ("mensaro 1 INC", ["mensaro", "1", "Inch"]),
     ("mensaro 1 ınc", ["mensaro", "1", "ınc"]),
-    ("mensaro --l", ["mensaro", "--list"]),
     ("mensaro 12 Sq.Mil", ["mensaro", "12", "Sq.Mil"]),
 ]
 
