@@ -1,23 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The Mensaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The command line, read before any window or toolkit exists: conversions,
-// --list, --help and --version need no display, and a mistyped option never
-// opens a window by accident. Standard library and POSIX only.
+// The command line, answered before any window or toolkit exists:
+// conversions, --list, --help and --version need no display, and a mistyped
+// option never opens a window by accident. Standard library and POSIX only.
 #pragma once
 
 #include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/query.h"
 
 namespace mensaro {
 
-// Answers the command line, printing what it asks for:
-//   mensaro VALUE FROM TO     one conversion, the window's result text
-//   mensaro - FROM TO         one conversion per line of standard input
-//   mensaro -- VALUE FROM TO  the same, whatever VALUE starts with
-//   --list, --help, --version, and usage errors.
-// Returns the exit status when the program should end here, or nothing when
-// it should go on to open its window (no arguments, or only Qt's own options
-// such as -platform, -style and -reverse, which the window's toolkit takes).
-std::optional<int> RunCommandLine(int argc, char* argv[]);
+// How the command line ends: with an exit status, or by opening the window
+// (with the toolkit's own options, and perhaps a conversion to show).
+struct Answer {
+    std::optional<int> status;
+    std::optional<Conversion> show;
+    std::vector<std::string_view> toolkitOptions;
+};
+
+// Answers the arguments after the program's name, printing what they ask for.
+Answer RunCommandLine(std::span<const std::string_view> args);
 
 }  // namespace mensaro

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/cli.h"
 #include "app/window.h"
@@ -25,7 +26,8 @@ std::string WindowModule() {
     return path + MENSARO_WINDOW_MODULE;
 }
 
-int OpenWindow(int argc, char* argv[]) {
+// The toolkit is handed the program's name and its own options only.
+int OpenWindow(char* program, const mensaro::Answer& answer) {
     const std::string module = WindowModule();
     if (module.empty()) {
         std::fprintf(stderr, "mensaro: cannot load the window: the program cannot find its own place\n");
@@ -38,12 +40,21 @@ int OpenWindow(int argc, char* argv[]) {
         std::fprintf(stderr, "mensaro: cannot load the window: %s\n", ::dlerror());
         return 1;
     }
-    return entry(argc, argv, nullptr);
+    std::vector<std::string> options(answer.toolkitOptions.begin(), answer.toolkitOptions.end());
+    std::vector<char*> argv{program};
+    for (std::string& option : options) argv.push_back(option.data());
+    argv.push_back(nullptr);
+    if (!answer.show) return entry(static_cast<int>(argv.size() - 1), argv.data(), nullptr);
+    const mensaro::Conversion& c = *answer.show;
+    const MensaroStart start{static_cast<int>(c.from.category), c.from.position, c.to.position, c.value.c_str()};
+    return entry(static_cast<int>(argv.size() - 1), argv.data(), &start);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto status = mensaro::RunCommandLine(argc, argv)) return *status;
-    return OpenWindow(argc, argv);
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const mensaro::Answer answer = mensaro::RunCommandLine(args);
+    if (answer.status) return *answer.status;
+    return OpenWindow(argv[0], answer);
 }

@@ -10,7 +10,8 @@
 #include "ui/frmtavrix.h"
 #include "ui/quitonsignal.h"
 
-extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc, char* argv[], const MensaroStart* start) {
+extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc, char* argv[],
+                                                                        const MensaroStart* start) {
     mensaro::DisplayGuard noDisplayIsNoCrash;
     QApplication app(argc, argv);
     noDisplayIsNoCrash.release();

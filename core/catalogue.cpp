@@ -3,6 +3,7 @@
 
 #include "core/catalogue.h"
 
+#include <algorithm>
 #include <span>
 
 #include "core/numbertext.h"
@@ -14,6 +15,10 @@ namespace {
 struct CatalogueUnit {
     std::string_view name;
     std::variant<std::string_view, double> factor;  // stored as written
+    // The other names people type for it, '|' between them. "Ton" and
+    // "Tonne" have none: their weights are the program's own, and no common
+    // word means either.
+    std::string_view aliases = {};
 };
 
 constexpr std::string_view kSeparator = kSeparatorName;
@@ -27,78 +32,78 @@ constexpr double kLiter = 1000.0;
 // kept as the program has always had them. One unit a line, as tables read.
 // clang-format off
 constexpr CatalogueUnit kDistance[] = {
-    {"Inch", "1"},
-    {"Feet", "12"},
-    {"Yard", "36"},
-    {"Furlong", "7920"},
-    {"Mile", "63360"},
-    {"Nautical Mile", "72900"},
+    {"Inch", "1", "in|inch|inches|\"|″|“|”"},
+    {"Feet", "12", "ft|foot|'|′|‘|’"},
+    {"Yard", "36", "yd|yds|yards"},
+    {"Furlong", "7920", "fur|furlongs"},
+    {"Mile", "63360", "mi|miles"},
+    {"Nautical Mile", "72900", "nmi|nautical miles"},
     {kSeparator, "1"},
-    {"Millimeter", ".0393700787401575"},
-    {"Centimeter", "0.393700787401575"},
-    {"Meter", "39.3700787401575"},
-    {"Kilometer", "39370.0787401575"},
+    {"Millimeter", ".0393700787401575", "mm|millimeters|millimetre|millimetres"},
+    {"Centimeter", "0.393700787401575", "cm|centimeters|centimetre|centimetres"},
+    {"Meter", "39.3700787401575", "m|meters|metre|metres"},
+    {"Kilometer", "39370.0787401575", "km|kilometers|kilometre|kilometres"},
 };
 
 constexpr CatalogueUnit kArea[] = {
-    {"Sq.Inch", "1"},
-    {"Sq.Feet", "144"},
-    {"Sq.Yard", "1296"},
-    {"Cent", "62726.4"},
-    {"Gunta", "156816"},
-    {"Acre", "6272640"},
-    {"Sq.Furlong", "62726400"},
-    {"Sq.Mile", "4014489600"},
-    {"Sq.Nautical Mile", "5314410000"},
+    {"Sq.Inch", "1", "sq in|in²|in2|square inch|square inches"},
+    {"Sq.Feet", "144", "sq ft|ft²|ft2|square feet|square foot"},
+    {"Sq.Yard", "1296", "sq yd|yd²|yd2|square yard|square yards"},
+    {"Cent", "62726.4", "cents"},
+    {"Gunta", "156816", "guntas|guntha|gunthas"},
+    {"Acre", "6272640", "ac|acres"},
+    {"Sq.Furlong", "62726400", "square furlong|square furlongs"},
+    {"Sq.Mile", "4014489600", "sq mi|mi²|mi2|square mile|square miles"},
+    {"Sq.Nautical Mile", "5314410000", "sq nmi|nmi²|nmi2|square nautical mile|square nautical miles"},
     {kSeparator, "1"},
-    {"Sq.Milimeter", "0.00155000310000620156240312480625"},
-    {"Sq.Centimeter", "0.155000310000620156240312480625"},
-    {"Sq.Meter", "1550.00310000620156240312480625"},
-    {"Sq.Kilometer", "1550003100.00620156240312480625"},
-    {"Hectare", "15500031.00006201"},
+    {"Sq.Milimeter", "0.00155000310000620156240312480625", "sq mm|mm²|mm2|sq millimeter|square millimeter|square millimeters|square millimetre|square millimetres"},
+    {"Sq.Centimeter", "0.155000310000620156240312480625", "sq cm|cm²|cm2|square centimeter|square centimeters|square centimetre|square centimetres"},
+    {"Sq.Meter", "1550.00310000620156240312480625", "sq m|m²|m2|square meter|square meters|square metre|square metres"},
+    {"Sq.Kilometer", "1550003100.00620156240312480625", "sq km|km²|km2|square kilometer|square kilometers|square kilometre|square kilometres"},
+    {"Hectare", "15500031.00006201", "ha|hectares"},
 };
 
 constexpr CatalogueUnit kVolume[] = {
-    {"Mililiter", "1"},
-    {"Liter", kLiter},
+    {"Mililiter", "1", "ml|mL|milliliter|milliliters|millilitre|millilitres|cm³|cm3|cc"},
+    {"Liter", kLiter, "l|L|liters|litre|litres"},
     {kSeparator, "1"},
-    {"Cu.Inch", 16.3869047619048},
-    {"Fluid Ounce", kLiter * 0.028415},
-    {"Pint UK", kLiter * 0.5683},
-    {"Pint US Dry", kLiter * 0.5506},
-    {"Pint US Liquid", kLiter * 0.4732},
-    {"Gallon UK", kLiter * 4.546},
-    {"Gallon US", kLiter * 3.785},
+    {"Cu.Inch", 16.3869047619048, "cu in|in³|in3|cubic inch|cubic inches"},
+    {"Fluid Ounce", kLiter * 0.028415, "fl oz|fluid ounces"},
+    {"Pint UK", kLiter * 0.5683, "uk pint|imperial pint"},
+    {"Pint US Dry", kLiter * 0.5506, "us dry pint|dry pint"},
+    {"Pint US Liquid", kLiter * 0.4732, "us pint|us liquid pint|liquid pint"},
+    {"Gallon UK", kLiter * 4.546, "uk gallon|imperial gallon"},
+    {"Gallon US", kLiter * 3.785, "us gallon"},
 };
 
 constexpr CatalogueUnit kWeight[] = {
-    {"Grain", "0.0648"},
-    {"Ounce", "28.3495"},
-    {"Pound", "453.592"},
-    {"CWT", "45359.2"},
+    {"Grain", "0.0648", "gr|grains"},
+    {"Ounce", "28.3495", "oz|ounces"},
+    {"Pound", "453.592", "lb|lbs|pounds"},
+    {"CWT", "45359.2", "hundredweight"},
     {"Tonne", "1016050"},
     {kSeparator, "1"},
-    {"Gram", "1"},
-    {"Kilogram", "1000"},
+    {"Gram", "1", "g|grams|gramme|grammes"},
+    {"Kilogram", "1000", "kg|kilograms|kilo|kilos|kilogramme|kilogrammes"},
     {"Ton", "1000000"},
 };
 
 // Placeholders: temperatures convert by formulas chosen by position.
 constexpr CatalogueUnit kTemperature[] = {
-    {"Celsius", "1"},
-    {"Farenhite", "1"},
-    {"Kelvin", "1"},
+    {"Celsius", "1", "°C|℃|C|degC|deg C|centigrade|degree celsius|degrees celsius"},
+    {"Farenhite", "1", "°F|℉|F|degF|deg F|fahrenheit|degree fahrenheit|degrees fahrenheit"},
+    {"Kelvin", "1", "K|K|°K|kelvins"},
 };
 
 constexpr CatalogueUnit kTime[] = {
-    {"Second", "1"},
-    {"Minute", "60"},
-    {"Hour", "3600"},
-    {"Day", "86400"},
-    {"Week", "604800"},
-    {"Year", "31536000"},
-    {"Decade", "315360000"},
-    {"Century", "3153600000"},
+    {"Second", "1", "s|sec|secs|seconds"},
+    {"Minute", "60", "min|mins|minutes"},
+    {"Hour", "3600", "h|hr|hrs|hours"},
+    {"Day", "86400", "d|days"},
+    {"Week", "604800", "wk|wks|weeks"},
+    {"Year", "31536000", "yr|yrs|years"},
+    {"Decade", "315360000", "decades"},
+    {"Century", "3153600000", "centuries"},
 };
 
 // clang-format on
@@ -126,6 +131,20 @@ std::optional<UnitList> CategoryTable(std::string_view category) {
         return list;
     }
     return std::nullopt;
+}
+
+const UnitList& TableOf(std::size_t category) {
+    static const auto tables = [] {
+        std::array<UnitList, kCategoryNames.size() + 1> all;  // the last stays empty
+        for (std::size_t c = 0; c < kCategoryNames.size(); ++c) all[c] = *CategoryTable(kCategoryNames[c]);
+        return all;
+    }();
+    return tables[std::min(category, kCategoryNames.size())];
+}
+
+std::string_view UnitAliases(std::size_t category, std::size_t position) {
+    if (category >= std::size(kCategoryUnits) || position >= kCategoryUnits[category].size()) return {};
+    return kCategoryUnits[category][position].aliases;
 }
 
 std::string_view UnitName(const UnitList& list, std::size_t position) {

@@ -38,9 +38,18 @@ using UnitList = std::vector<UnitEntry>;
 //   "distance", "Temperature", "" -> std::nullopt
 std::optional<UnitList> CategoryTable(std::string_view category);
 
+// The table of a category by its index into kCategoryNames, built once: the
+// catalogue never changes. An index past the last category has no units.
+const UnitList& TableOf(std::size_t category);
+
 // The unit name at list position i (entry 2i).
 //   Distance table, 6 -> "----------------"
 std::string_view UnitName(const UnitList& list, std::size_t position);
+
+// The other names the unit at a list position answers to, as people type
+// them, '|' between them (category: an index into kCategoryNames).
+//   0, 8 -> "cm|centimeters|centimetre|centimetres"     3, 8 (Ton) -> ""
+std::string_view UnitAliases(std::size_t category, std::size_t position);
 
 // A factor entry as a double: a double entry unchanged, a text entry the
 // double nearest the decimal number it writes.

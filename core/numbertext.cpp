@@ -219,6 +219,37 @@ double ReadNumber(std::string_view text) {
     return ReadDecimal(text);
 }
 
+std::size_t NumberLength(std::string_view s) {
+    const auto run = [&s](std::size_t from, bool (*isDigit)(char)) {
+        std::size_t i = from;
+        while (i < s.size() && isDigit(s[i])) ++i;
+        return i - from;
+    };
+    if (s.size() >= 2 && s[0] == '&') {
+        const std::size_t digits = IsLetter(s[1], 'H')   ? run(2, IsHexDigit)
+                                   : IsLetter(s[1], 'O') ? run(2, IsOctalDigit)
+                                                         : 0;
+        return digits == 0 ? 0 : 2 + digits;
+    }
+    std::size_t i = s.starts_with('+') || s.starts_with('-') ? 1 : 0;
+    const std::size_t whole = run(i, IsDigit);
+    i += whole;
+    std::size_t fraction = 0;
+    if (i < s.size() && s[i] == '.') {
+        fraction = run(i + 1, IsDigit);
+        ++i;
+        i += fraction;
+    }
+    if (whole + fraction == 0) return 0;
+    // An exponent counts only with its digits.
+    if (i < s.size() && IsLetter(s[i], 'E')) {
+        const std::size_t sign = i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-') ? 1 : 0;
+        const std::size_t digits = run(i + 1 + sign, IsDigit);
+        if (digits > 0) i += 1 + sign + digits;
+    }
+    return i;
+}
+
 std::string WriteNumber(double value) {
     if (!std::isfinite(value)) return std::string(kOverflowText);
     if (value == 0.0) return "0";

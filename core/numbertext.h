@@ -33,6 +33,13 @@ inline constexpr std::string_view kOverflowText = "Overflow";
 //   "1E999"  -> +infinity
 double ReadNumber(std::string_view text);
 
+// How much of a text without blanks ReadNumber's rule reads as the number:
+// 0 when the text starts with no number. A text is a number as a whole when
+// this is its length.
+//   "12abc" -> 2     "-.5" -> 3     "2.5e2" -> 5    "2.5e" -> 3
+//   "1.2.3" -> 3     "&HFF" -> 4    "&H" -> 0       "abc", "-", "." -> 0
+std::size_t NumberLength(std::string_view text);
+
 // Writes a double with at most 15 significant digits, plain between 1E-04 and
 // 1E+15, in exponent form outside. ReadNumber reads back exactly the value
 // rounded to 15 significant digits.

@@ -5,6 +5,7 @@
 // search: a number, the unit it is in, an optional keyword, the unit wanted.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,16 +24,23 @@ struct Conversion {
     bool operator==(const Conversion&) const = default;
 };
 
-// Why a text is no conversion: its number is not one (kValue), or anything
-// else about it (kUsage: no number, unknown or ambiguous units, ...).
-enum class Fault { kNone, kValue, kUsage };
+// Why a text is no conversion: its number is not one (kValue); a unit name
+// could be several units (kAmbiguous); it names one unit and no second
+// (kNoTarget); anything else (kUsage: no number, an unknown unit, ...).
+enum class Fault { kNone, kValue, kUsage, kAmbiguous, kNoTarget };
 
 struct Reading {
     std::optional<Conversion> conversion;  // set exactly when fault is kNone
     Fault fault = Fault::kNone;
-    std::string message;           // one line, what was typed quoted safely
-    std::vector<UnitRef> choices;  // what an ambiguous unit name could be
+    std::string message;  // one line, what was typed quoted safely
+    // kAmbiguous: each conversion the text could mean, when the other unit
+    // is clear. kNoTarget: the conversion to every other unit of its category.
+    std::vector<Conversion> alternatives;
 };
+
+// How a value given on its own is read: checked, a number as a whole; or as
+// the value box reads typed text (its leading number, else 0).
+enum class ValueRule { kWhole, kAsTyped };
 
 // Why a text is not a number as a whole, or "" when it is one: what the
 // value box reads in full, with blanks only around it.
@@ -49,7 +57,8 @@ std::string NumberProblem(std::string_view text);
 //   "1", "day", "s"      -> 1 Day to Second
 //   "1", "to", "gram"    -> ambiguous: Tonne or Ton
 //   "1,5", "inch", "cm"  -> kValue
-Reading ReadPair(std::string_view value, std::string_view from, std::string_view to);
+Reading ReadPair(std::string_view value, std::string_view from, std::string_view to,
+                 ValueRule rule = ValueRule::kWhole);
 
 // Two units in one text, split where both sides name units of one category:
 // at a blank, or at one of the keywords to, in, as, into, =, >, ->, →. The
@@ -58,11 +67,25 @@ Reading ReadPair(std::string_view value, std::string_view from, std::string_view
 //   "°F to °C" -> Farenhite, Celsius      "to", "in", "" -> kUsage
 Reading ReadUnits(std::string_view text);
 
+// Longer queries are nobody's conversion: refused unread.
+inline constexpr std::size_t kLongestQuery = 256;
+
 // A whole query: a leading number, then the two units as ReadUnits reads them.
 //   "12 in to cm", "12in cm", "100°F to °C", "12\" > cm", "-40 F = C" -> understood
-//   "12 in"  -> kUsage (no unit to convert to)
+//   "12 in"  -> kNoTarget
 //   "1,5 in cm" -> kValue
 Reading ReadQuery(std::string_view query);
+
+// Reads query after query, as a stream of them comes: units worded as in
+// the query before are not looked up again.
+class QueryReader {
+public:
+    Reading Read(std::string_view query);
+
+private:
+    std::string lastUnits_;
+    Reading lastReading_;
+};
 
 // The window's result text for a conversion: "30.48" for 12 Inch to Centimeter.
 std::string ResultOf(const Conversion& conversion);

@@ -18,8 +18,6 @@ namespace mensaro {
 
 // The most rows the desktop shows for one search provider.
 inline constexpr std::size_t kMostSuggestions = 5;
-// Longer queries and ids are nobody's conversion: refused unread.
-inline constexpr std::size_t kLongestQuery = 256;
 
 // The conversions a query asks for, at most kMostSuggestions; none when it
 // is no conversion or is ambiguous. A unit alone after the number offers its

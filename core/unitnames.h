@@ -41,6 +41,11 @@ std::vector<std::string_view> AliasesOf(UnitRef unit);
 //   "mph", "parsec", "", "--" -> nothing
 std::vector<UnitRef> MatchUnit(std::string_view typed, std::optional<std::size_t> category = std::nullopt);
 
+// The units whose list names start with a typed text, folded as above,
+// among all units or those of one category; every unit for no text.
+//   "na" -> Nautical Mile     "sq.mil" -> Sq.Mile, Sq.Milimeter
+std::vector<UnitRef> ListNamesStartingWith(std::string_view typed, std::optional<std::size_t> category = std::nullopt);
+
 // A category as typed: its name in any case, "temperature", or the start of one.
 //   "distance" -> 0    "Temperature", "temp" -> 4    "x" -> nothing
 std::optional<std::size_t> MatchCategory(std::string_view typed);

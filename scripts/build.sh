@@ -6,7 +6,7 @@
 # installs what it needs (scripts/setup.sh), then uses the CMake presets.
 #   scripts/build.sh run       build and launch the program
 #   scripts/build.sh test      build and run every test, three ways
-#   scripts/build.sh bench     micro-benchmarks, start-up, key to pixels, idle, command line
+#   scripts/build.sh bench     micro-benchmarks, start-up, key to pixels, idle, command line, search
 #   scripts/build.sh package   build the Debian package into build/package
 #   scripts/build.sh build     just build
 set -euo pipefail
@@ -46,6 +46,7 @@ case "${1:-}" in
         bash bench/startup/run.sh 20
         bash bench/pixels/run.sh
         bash bench/cli/run.sh
+        bash bench/search/run.sh
         echo
         /usr/bin/python3 bench/report.py "$out"
         ;;

@@ -26,14 +26,16 @@ if [[ $task == package || $task == test ]]; then
     packages+=(dpkg-dev debhelper)
 fi
 if [[ $task == bench ]]; then
-    packages+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils python3 units hyperfine)
+    packages+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils python3 units hyperfine
+               dbus-daemon)
 fi
 if [[ $task == test ]]; then
     packages+=(libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev libgtest-dev libbenchmark-dev locales
                clang libclang-rt-dev clang-format clang-tidy git bash-completion
                file desktop-file-utils appstream binutils-mingw-w64-x86-64
                lintian devscripts reuse mandoc groff-base weston
-               xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca)
+               xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca
+               dbus-daemon python3-gi)
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 

@@ -4,7 +4,8 @@
 
 # The command line beside GNU units on this machine, in one run: the wall time
 # of one conversion (hyperfine, with /bin/true as the floor of starting any
-# program), and the rate of a stream of the same values fed to each.
+# program), and the rate of a stream of the same values fed to each; both
+# with the units apart (mensaro VALUE FROM TO) and as a query (12 in to cm).
 # Writes cli.json under build/default/bench.
 #   bench/cli/run.sh [--short] [mensaro binary]
 set -euo pipefail
@@ -25,12 +26,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$work/single.json" \
-    "$mensaro 12 Inch Centimeter" "units -t '12 inch' cm" /bin/true >/dev/null
+    -n mensaro "$mensaro 12 Inch Centimeter" -n query "$mensaro 12 in to cm" -n units "units -t '12 inch' cm" \
+    -n true /bin/true >/dev/null
 
 # Values of one to seven digits with three decimals; GNU units reads them in
 # pairs of lines, the value with its unit and the unit wanted.
 awk -v n="$values" 'BEGIN { for (i = 1; i <= n; i++) printf "%d.%03d\n", (i * 7919) % 9999991, i % 1000 }' >"$work/values"
 awk '{ print $0 " inch"; print "cm" }' "$work/values" >"$work/pairs"
+awk '{ print $0 " in to cm" }' "$work/values" >"$work/queries"
 
 mkdir -p "$build/bench"
 /usr/bin/python3 - "$work" "$mensaro" "$values" "$build/bench/cli.json" <<'PY'
@@ -49,16 +52,20 @@ def rate(command, path):
         best = seconds if best is None else min(best, seconds)
     return values / best
 
-single = {r["command"].split()[0].rsplit("/", 1)[-1]: statistics.median(r["times"]) * 1000
+single = {r["command"]: statistics.median(r["times"]) * 1000
           for r in json.load(open(f"{work}/single.json"))["results"]}
 stream = {"mensaro": rate([mensaro, "-", "Inch", "Centimeter"], f"{work}/values"),
+          "query": rate([mensaro, "-"], f"{work}/queries"),
           "units": rate(["units", "-t"], f"{work}/pairs")}
 figures = {"single_ms": single, "single_ratio_to_units": single["mensaro"] / single["units"],
+           "query_ratio_to_units": single["query"] / single["units"],
            "stream_values": values, "stream_values_per_s": stream,
-           "stream_ratio_to_units": stream["mensaro"] / stream["units"]}
+           "stream_ratio_to_units": stream["mensaro"] / stream["units"],
+           "query_stream_ratio_to_units": stream["query"] / stream["units"]}
 json.dump(figures, open(out, "w"), indent=1)
-print(f"one call (median): mensaro {single['mensaro']:.2f} ms, GNU units {single['units']:.2f} ms, "
-      f"/bin/true {single['true']:.2f} ms")
-print(f"stream of {values} values: mensaro {stream['mensaro']:.0f}/s, GNU units {stream['units']:.0f}/s, "
-      f"{figures['stream_ratio_to_units']:.1f}x")
+print(f"one call (median): mensaro {single['mensaro']:.2f} ms, as a query {single['query']:.2f} ms, "
+      f"GNU units {single['units']:.2f} ms, /bin/true {single['true']:.2f} ms")
+print(f"stream of {values} values: mensaro {stream['mensaro']:.0f}/s, as queries {stream['query']:.0f}/s, "
+      f"GNU units {stream['units']:.0f}/s: {figures['stream_ratio_to_units']:.1f}x and "
+      f"{figures['query_stream_ratio_to_units']:.1f}x")
 PY

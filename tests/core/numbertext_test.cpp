@@ -48,9 +48,21 @@ TEST(ReadNumber, ReadsTheLeadingNumber) {
         // More digits than a double holds: the nearest double.
         {"0.00155000310000620156240312480625", 0.00155000310000620156240312480625},
         {"9007199254740993.000000000000000000001", 9007199254740994.0}, {"9007199254740993", 9007199254740992.0}};
-    for (const auto& [text, expected] : rows) EXPECT_EQ(ReadNumber(text), expected) << '"' << text << '"';
+    for (const auto& [text, expected] : rows) {
+        EXPECT_EQ(ReadNumber(text), expected) << '"' << text << '"';
+        // The part NumberLength measures is all that is read.
+        if (text.find_first_of(" \t\n\r") == std::string::npos)
+            EXPECT_EQ(ReadNumber(text.substr(0, mensaro::NumberLength(text))), expected) << '"' << text << '"';
+    }
     EXPECT_TRUE(std::signbit(ReadNumber("-0.000")));
     EXPECT_FALSE(std::signbit(ReadNumber("0")));
+}
+
+TEST(NumberLength, MeasuresTheLeadingNumber) {
+    const std::pair<std::string_view, std::size_t> rows[] = {
+        {"12abc", 2}, {"-.5", 3}, {"2.5e2", 5}, {"2.5e", 3}, {"1.2.3", 3}, {"&HFF", 4}, {"&H", 0}, {"abc", 0},
+        {"-", 0}, {".", 0}, {"5.", 2}, {"+3", 2}, {"1e+", 1}, {"1E-5x", 4}, {"&o78", 3}, {"&X1", 0}, {"", 0}};
+    for (const auto& [text, length] : rows) EXPECT_EQ(mensaro::NumberLength(text), length) << '"' << text << '"';
 }
 
 TEST(WriteNumber, WritesPlainOrExponentForm) {

@@ -47,14 +47,18 @@ checks=(--quiet)
     checks+=(--nobranchprotection)
 module=$(find "$scratch/root/usr/lib" -name mensaro-window.so)
 [[ -n $module ]] || fail "no window module in the package"
-hardening-check "${checks[@]}" "$program" $module || fail "hardening-check finds a feature missing"
-readelf -d "$program" $module | grep -qE 'RUNPATH|RPATH' && fail "the program or its module carries a RUNPATH"
+search=$scratch/root/usr/libexec/mensaro/mensaro-search
+hardening-check "${checks[@]}" "$program" $module "$search" || fail "hardening-check finds a feature missing"
+readelf -d "$program" $module "$search" | grep -qE 'RUNPATH|RPATH' && fail "a program or the module carries a RUNPATH"
 
 id=org.mensaro.Mensaro
 for path in applications/$id.desktop metainfo/org.mensaro.mensaro.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
-            icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png man/man1/mensaro.1.gz doc/mensaro/{copyright,units.md} bash-completion/completions/mensaro; do
+            icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png man/man1/mensaro.1.gz doc/mensaro/{copyright,units.md} bash-completion/completions/mensaro \
+            gnome-shell/search-providers/$id.search-provider.ini krunner/dbusplugins/$id.krunner.desktop; do
     [[ -s $scratch/root/usr/share/$path ]] || fail "missing /usr/share/$path"
 done
+grep -qx "Exec=/usr/libexec/mensaro/mensaro-search" "$scratch/root/usr/share/dbus-1/services/$id.SearchProvider.service" ||
+    fail "the bus does not start the installed search service"
 
 # The unpacked program passes the same checks as the built one.
 bash "$(dirname "$0")/../app/program_test.sh" "$program" || fail "the packaged program"

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command line's words, read before anything is converted or opened: the
+// job they ask for and what it is given. A pure function of the arguments.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mensaro {
+
+enum class Job {
+    kWindow,      // no conversion: open the window
+    kConvert,     // VALUE FROM TO, or a query such as "12 in to cm"
+    kStream,      // - [FROM TO]: a value (or a query) a line of standard input
+    kList,        // --list [CATEGORY]
+    kHelp,        // --help
+    kVersion,     // --version
+    kComplete,    // --complete WORD...: what the shell may complete the last word to
+    kUsageError,  // anything not understood
+};
+
+struct Request {
+    Job job = Job::kWindow;
+    // The conversion's words (for a stream, the units after "-"); the
+    // category asked for by --list; the words to complete.
+    std::vector<std::string_view> words;
+    bool verbose = false;  // say which units were used
+    bool asTyped = false;  // values read as the window's value box reads them
+    bool show = false;     // open the window at the conversion
+    // Qt's own options, each with its value, for the window's toolkit.
+    std::vector<std::string_view> toolkitOptions;
+    std::string problem;  // kUsageError: what is wrong, in one line
+};
+
+// The arguments after the program's name.
+//   {}                          -> kWindow
+//   {"12", "in", "to", "cm"}    -> kConvert, all four words
+//   {"-v", "-", "inch", "cm"}   -> kStream, {"inch", "cm"}, verbose
+//   {"--", "-", "inch", "cm"}   -> kConvert, "-" is a value
+//   {"-platform", "offscreen"}  -> kWindow, both for the toolkit
+//   {"--bogus"}                 -> kUsageError
+Request ParseArguments(std::span<const std::string_view> args);
+
+// What the shell may complete the last of `words` (the arguments typed so
+// far) to: options, or the list names of units, the second unit's from the
+// first one's category.
+//   {"--l"} -> "--list"      {"12", "na"} -> "Nautical Mile"
+//   {"12", "inch", "to", "ce"} -> "Centimeter"      {"12"} -> nothing
+std::vector<std::string> Completions(std::span<const std::string_view> words);
+
+}  // namespace mensaro

@@ -1,0 +1,279 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/query.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/catalogue.h"
+#include "core/conversion.h"
+#include "core/numbertext.h"
+#include "core/text.h"
+
+namespace mensaro {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr std::string_view kMinusSign = "\u2212";
+
+// Whether a text holds one of the fullwidth digits ０ to ９ (U+FF10 to U+FF19).
+bool HasFullwidthDigit(std::string_view text) {
+    for (std::size_t at = text.find("\xEF\xBC"); at != std::string_view::npos; at = text.find("\xEF\xBC", at + 1))
+        if (at + 2 < text.size() && static_cast<unsigned char>(text[at + 2]) >= 0x90 &&
+            static_cast<unsigned char>(text[at + 2]) <= 0x99)
+            return true;
+    return false;
+}
+
+// Long text is shown by its start only: the message stays one line.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kShownBytes = 60;
+    return text.size() <= kShownBytes ? Quoted(text) : Quoted(text.substr(0, kShownBytes)) + "...";
+}
+
+Reading Failure(Fault fault, std::string message, std::vector<Conversion> alternatives = {}) {
+    return {std::nullopt, fault, std::move(message), std::move(alternatives)};
+}
+
+// "Tonne or Ton", "Inch, Feet and Yard".
+std::string Joined(const std::vector<UnitRef>& units, std::string_view last) {
+    std::string names;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (i > 0) names += i + 1 == units.size() ? last : ", ";
+        names += NameOf(units[i]);
+    }
+    return names;
+}
+
+// Cuts of a query that are tried and dropped need no words: only the one
+// told is explained.
+enum class Say { kNothing, kWhy };
+
+Reading Unknown(std::string_view typed, std::optional<std::size_t> category, Say say = Say::kWhy) {
+    if (say == Say::kNothing) return Failure(Fault::kUsage, {});
+    std::string message = typed.empty() ? std::string("empty unit name") : "unknown unit " + Shown(typed);
+    if (category)
+        message += "; the units of " + std::string(kCategoryNames[*category]) + " are " +
+                   Joined(NamedUnits(*category), " and ");
+    else
+        message += "; 'mensaro --list' shows every unit";
+    return Failure(Fault::kUsage, message);
+}
+
+Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
+                  Say say = Say::kWhy) {
+    if (say == Say::kNothing) return Failure(Fault::kAmbiguous, {}, std::move(alternatives));
+    return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Joined(units, " or "),
+                   std::move(alternatives));
+}
+
+// The other unit, looked for in the category of the one that is clear.
+Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, Say say) {
+    const std::vector<UnitRef> units = MatchUnit(other, clear.category);
+    std::vector<Conversion> meanings;
+    for (const UnitRef unit : units)
+        meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
+    if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};
+    if (!units.empty()) return Ambiguous(other, units, std::move(meanings), say);
+    return Unknown(other, clear.category, say);
+}
+
+// Both units, the second looked for in the first one's category, or the
+// first in the second's when only that one is clear.
+Reading BothUnits(std::string_view from, std::string_view to, Say say = Say::kWhy) {
+    const std::vector<UnitRef> fromUnits = MatchUnit(from);
+    const std::vector<UnitRef> toUnits = MatchUnit(to);
+    if (fromUnits.size() == 1) {
+        Reading reading = Completed(fromUnits.front(), true, to, say);
+        if (reading.fault != Fault::kUsage || toUnits.size() != 1) return reading;
+        // "m s": no Distance unit is "s", but a Time unit starts with "m".
+        Reading turned = Completed(toUnits.front(), false, from, say);
+        if (turned.fault != Fault::kUsage || say == Say::kNothing) return turned;
+        return Failure(Fault::kUsage, Shown(NameOf(fromUnits.front())) + " is a unit of " +
+                                          std::string(kCategoryNames[fromUnits.front().category]) + " and " +
+                                          Shown(NameOf(toUnits.front())) + " of " +
+                                          std::string(kCategoryNames[toUnits.front().category]) +
+                                          "; both units must be of one category");
+    }
+    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, say);
+    if (fromUnits.empty()) return Unknown(from, std::nullopt, say);
+    if (toUnits.empty()) return Unknown(to, std::nullopt, say);
+    return Ambiguous(from, fromUnits, {}, say);
+}
+
+constexpr std::array<std::string_view, 4> kWordKeywords = {"to", "in", "as", "into"};
+constexpr std::array<std::string_view, 4> kMarkKeywords = {"->", "\u2192", "=", ">"};
+
+bool IsWordKeyword(std::string_view word) {
+    return std::any_of(kWordKeywords.begin(), kWordKeywords.end(), [word](std::string_view keyword) {
+        return word.size() == keyword.size() &&
+               std::equal(word.begin(), word.end(), keyword.begin(),
+                          [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+    });
+}
+
+// One way to cut a text into two unit names, and how telling the cut is.
+struct Cut {
+    std::string_view from;
+    std::string_view to;
+    int weight;  // a keyword says more than a blank
+};
+
+// Every cut at a blank run, a keyword word between blanks, or a keyword mark.
+std::vector<Cut> Cuts(std::string_view text) {
+    std::vector<Cut> cuts;
+    const auto add = [&](std::size_t at, std::size_t length, int weight) {
+        const std::string_view from = Trimmed(text.substr(0, at));
+        const std::string_view to = Trimmed(text.substr(at + length));
+        if (!from.empty() && !to.empty()) cuts.push_back({from, to, weight});
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsBlank(text[i]) && (i == 0 || !IsBlank(text[i - 1]))) {
+            std::size_t end = i;
+            while (end < text.size() && IsBlank(text[end])) ++end;
+            add(i, end - i, 1);
+            // A keyword word, with a blank run on each side.
+            std::size_t wordEnd = end;
+            while (wordEnd < text.size() && !IsBlank(text[wordEnd])) ++wordEnd;
+            if (wordEnd < text.size() && IsWordKeyword(text.substr(end, wordEnd - end))) add(end, wordEnd - end, 2);
+        }
+        for (const std::string_view mark : kMarkKeywords)
+            if (text.substr(i).starts_with(mark)) add(i, mark.size(), 2);
+    }
+    return cuts;
+}
+
+Reading WithValue(Reading reading, std::string_view value) {
+    if (reading.conversion) reading.conversion->value = value;
+    for (Conversion& alternative : reading.alternatives) alternative.value = value;
+    return reading;
+}
+
+// A word that was meant as a number, though it is none: it starts like one.
+bool LooksLikeNumber(std::string_view word) {
+    return !word.empty() && (IsDigit(word[0]) || word[0] == '+' || word[0] == '-' || word[0] == '.' ||
+                             word.starts_with(kMinusSign) || HasFullwidthDigit(word.substr(0, 3)));
+}
+
+}  // namespace
+
+std::string NumberProblem(std::string_view text) {
+    const std::string_view value = Trimmed(text);
+    if (value.empty()) return "an empty value is not a number";
+    if (NumberLength(value) == value.size()) return {};
+    std::string problem = Shown(value) + " is not a number";
+    std::string withPoints(value);
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    if (std::any_of(value.begin(), value.end(), IsBlank)) {
+        problem += ": a blank inside it";
+    } else if (value.find(',') != std::string_view::npos && NumberLength(withPoints) == withPoints.size()) {
+        problem += ": the decimal point is '.'";
+    } else if (value.find(kMinusSign) != std::string_view::npos) {
+        problem += ": the minus sign is '-'";
+    } else if (HasFullwidthDigit(value)) {
+        problem += ": the digits are 0 to 9";
+    } else if (value.starts_with("0x") || value.starts_with("0X")) {
+        problem += ": hexadecimal numbers start with &H";
+    }
+    return problem;
+}
+
+Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule) {
+    Reading reading = BothUnits(from, to);
+    if (reading.fault != Fault::kNone || rule == ValueRule::kAsTyped) return WithValue(std::move(reading), value);
+    if (std::string problem = NumberProblem(value); !problem.empty()) return Failure(Fault::kValue, problem);
+    return WithValue(std::move(reading), Trimmed(value));
+}
+
+Reading ReadUnits(std::string_view text) {
+    text = Trimmed(text);
+    if (text.empty()) return Failure(Fault::kUsage, "missing the units to convert between");
+    if (text.size() > kLongestQuery) return Failure(Fault::kUsage, "the unit names are too long");
+    if (!IsUtf8(text)) return Failure(Fault::kUsage, Shown(text) + " is not valid UTF-8");
+
+    const std::vector<Cut> cuts = Cuts(text);
+    if (cuts.empty()) {
+        const std::vector<UnitRef> units = MatchUnit(text);
+        if (units.size() != 1 && IsWordKeyword(text))
+            return Failure(Fault::kUsage, "missing the units to convert between");
+        if (units.size() != 1) return units.empty() ? Unknown(text, std::nullopt) : Ambiguous(text, units, {});
+        std::vector<Conversion> targets;
+        for (const UnitRef to : NamedUnits(units.front().category))
+            if (to != units.front()) targets.push_back({{}, units.front(), to});
+        return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
+    }
+    std::vector<Reading> understood;
+    const Cut* best = nullptr;
+    int bestWeight = -1;
+    for (const Cut& cut : cuts) {
+        Reading reading = BothUnits(cut.from, cut.to, Say::kNothing);
+        if (reading.conversion) {
+            const bool known = std::any_of(understood.begin(), understood.end(),
+                                           [&](const Reading& r) { return r.conversion == reading.conversion; });
+            if (!known) understood.push_back(std::move(reading));
+            continue;
+        }
+        // The failure most worth telling: a choice between units, then a
+        // keyword's cut, then a cut whose first unit is clear, the last such.
+        const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) + (MatchUnit(cut.from).size() == 1 ? 1 : 0);
+        if (weight >= bestWeight) {
+            best = &cut;
+            bestWeight = weight;
+        }
+    }
+    if (understood.size() == 1) return understood.front();
+    if (understood.empty()) return BothUnits(best->from, best->to);
+    return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+}
+
+Reading ReadQuery(std::string_view query) { return QueryReader().Read(query); }
+
+Reading QueryReader::Read(std::string_view query) {
+    if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
+    if (!IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
+    const std::string_view text = Trimmed(query);
+    if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
+    const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
+    const std::size_t length = NumberLength(firstWord);
+    const std::string_view rest = Trimmed(text.substr(length));
+    // "1,5 in", "1.2.3 in", "5 6 in": a number that goes on past its end.
+    const bool goesOn = length < firstWord.size()
+                            ? (IsDigit(text[length]) || text[length] == '.' || text[length] == ',')
+                            : !rest.empty() && IsDigit(rest[0]);
+    if (length == 0 || goesOn) {
+        if (!LooksLikeNumber(firstWord))
+            return Failure(Fault::kUsage,
+                           Shown(text) + " is no conversion: it does not start with a number, as '12 in to cm' does");
+        const std::string_view number = goesOn && length == firstWord.size()
+                                            ? text.substr(0, text.find_first_of(" \t", rest.data() - text.data()))
+                                            : firstWord;
+        return Failure(Fault::kValue, NumberProblem(number));
+    }
+    if (rest.empty()) return Failure(Fault::kUsage, "missing the units: " + Shown(text) + " is only a number");
+    if (rest != lastUnits_) {
+        lastUnits_ = rest;
+        lastReading_ = ReadUnits(rest);
+    }
+    return WithValue(lastReading_, text.substr(0, length));
+}
+
+std::string ResultOf(const Conversion& conversion) {
+    const std::size_t category = conversion.from.category;
+    if (category >= kCategoryNames.size()) return {};
+    return ConvertValue(TableOf(category), kCategoryNames[category], conversion.value, conversion.from.position,
+                        conversion.to.position);
+}
+
+std::string SourceText(const Conversion& conversion) {
+    return conversion.value + " " + std::string(NameOf(conversion.from));
+}
+
+std::string ResultText(const Conversion& conversion) {
+    return ResultOf(conversion) + " " + std::string(NameOf(conversion.to));
+}
+
+}  // namespace mensaro

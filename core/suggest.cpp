@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/suggest.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/catalogue.h"
+#include "core/numbertext.h"
+#include "core/text.h"
+
+namespace mensaro {
+
+namespace {
+
+// A unit alone offers this many targets: the ones nearest its size.
+constexpr std::size_t kLikelyTargets = 3;
+constexpr char kIdSeparator = '|';
+
+bool HasControl(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// "1,5 in cm" as "1.5 in cm", where the user's locale writes a decimal comma:
+// the leading number's one comma, when it has no point.
+std::string WithDecimalPoint(std::string_view query) {
+    std::string text(Trimmed(query));
+    const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
+    const auto word = std::string_view(text).substr(0, end);
+    if (std::count(word.begin(), word.end(), ',') == 1 && word.find('.') == std::string_view::npos)
+        text[word.find(',')] = '.';
+    return text;
+}
+
+// Variants of one unit, each to be shown: names that share their first word
+// ("Pint UK", "Pint US Dry", "Pint US Liquid").
+bool AreVariants(const std::vector<Conversion>& meanings) {
+    if (meanings.size() < 2) return false;
+    const bool fromDiffers = meanings[0].from != meanings[1].from;
+    const auto firstWord = [fromDiffers](const Conversion& c) {
+        const std::string_view name = NameOf(fromDiffers ? c.from : c.to);
+        return name.substr(0, name.find(' '));
+    };
+    return std::all_of(meanings.begin(), meanings.end(), [&](const Conversion& c) {
+        return firstWord(c) == firstWord(meanings[0]) &&
+               NameOf(fromDiffers ? c.from : c.to).find(' ') != std::string_view::npos;
+    });
+}
+
+double FactorOf(UnitRef unit) {
+    return ReadFactor(TableOf(unit.category)[2 * static_cast<std::size_t>(unit.position) + 1]);
+}
+
+// Where a unit alone is typed: the units across the separator from it (the
+// other system of measures), nearest in size first; in a category without
+// one, the nearest of all. Equal sizes keep list order.
+std::vector<Conversion> LikelyTargets(std::vector<Conversion> targets) {
+    if (targets.empty()) return targets;
+    const UnitRef from = targets.front().from;
+    const UnitList& table = TableOf(from.category);
+    int separator = -1;
+    for (std::size_t i = 0; i < table.size() / 2; ++i)
+        if (UnitName(table, i) == kSeparatorName) separator = static_cast<int>(i);
+    if (separator >= 0) {
+        const bool before = from.position < separator;
+        std::erase_if(targets, [&](const Conversion& c) { return (c.to.position < separator) == before; });
+    }
+    const double size = FactorOf(from);
+    std::stable_sort(targets.begin(), targets.end(), [size](const Conversion& a, const Conversion& b) {
+        return std::abs(std::log(FactorOf(a.to) / size)) < std::abs(std::log(FactorOf(b.to) / size));
+    });
+    if (targets.size() > kLikelyTargets) targets.resize(kLikelyTargets);
+    return targets;
+}
+
+std::optional<UnitRef> UnitNamed(std::string_view name) {
+    for (std::size_t c = 0; c < kCategoryNames.size(); ++c)
+        for (const UnitRef unit : NamedUnits(c))
+            if (NameOf(unit) == name) return unit;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<Conversion> Suggest(std::string_view query, bool decimalComma) {
+    if (query.size() > kLongestQuery || !IsUtf8(query) || HasControl(query)) return {};
+    const Reading reading = ReadQuery(decimalComma ? WithDecimalPoint(query) : std::string(query));
+    std::vector<Conversion> found;
+    if (reading.conversion)
+        found.push_back(*reading.conversion);
+    else if (reading.fault == Fault::kAmbiguous && AreVariants(reading.alternatives))
+        found = reading.alternatives;
+    else if (reading.fault == Fault::kNoTarget)
+        found = LikelyTargets(reading.alternatives);
+    std::erase_if(found, [](const Conversion& c) { return ResultOf(c) == kOverflowText; });
+    if (found.size() > kMostSuggestions) found.resize(kMostSuggestions);
+    return found;
+}
+
+std::string IdOf(const Conversion& conversion) {
+    return conversion.value + kIdSeparator + std::string(NameOf(conversion.from)) + kIdSeparator +
+           std::string(NameOf(conversion.to));
+}
+
+std::optional<Conversion> FromId(std::string_view id) {
+    if (id.size() > kLongestQuery || !IsUtf8(id)) return std::nullopt;
+    const auto first = id.find(kIdSeparator);
+    const auto second = id.find(kIdSeparator, first == std::string_view::npos ? id.size() : first + 1);
+    if (second == std::string_view::npos || id.find(kIdSeparator, second + 1) != std::string_view::npos)
+        return std::nullopt;
+    const std::string_view value = id.substr(0, first);
+    const auto from = UnitNamed(id.substr(first + 1, second - first - 1));
+    const auto to = UnitNamed(id.substr(second + 1));
+    if (!from || !to || from->category != to->category || value != Trimmed(value) || !NumberProblem(value).empty())
+        return std::nullopt;
+    return Conversion{std::string(value), *from, *to};
+}
+
+}  // namespace mensaro

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/text.h"
+
+namespace mensaro {
+
+std::size_t Utf8Length(std::string_view s) {
+    if (s.empty()) return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const auto follows = [&](std::size_t i, unsigned low, unsigned high) {
+        return i < s.size() && byte(i) >= low && byte(i) <= high;
+    };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return follows(1, 0x80, 0xBF) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        const unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
+        const unsigned high = lead == 0xED ? 0x9F : 0xBF;
+        return follows(1, low, high) && follows(2, 0x80, 0xBF) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        const unsigned low = lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
+        return follows(1, low, high) && follows(2, 0x80, 0xBF) && follows(3, 0x80, 0xBF) ? 4 : 0;
+    }
+    return 0;
+}
+
+bool IsUtf8(std::string_view s) {
+    while (!s.empty()) {
+        const std::size_t length = Utf8Length(s);
+        if (length == 0) return false;
+        s.remove_prefix(length);
+    }
+    return true;
+}
+
+char32_t CodePoint(std::string_view sequence) {
+    if (sequence.empty()) return 0;
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    if (sequence.size() == 1) return lead;
+    // The lead byte keeps 5, 4 or 3 bits; each byte after it 6.
+    char32_t c = lead & (0x7F >> sequence.size());
+    for (const char next : sequence.substr(1)) c = (c << 6) | (static_cast<unsigned char>(next) & 0x3F);
+    return c;
+}
+
+std::string Quoted(std::string_view s) {
+    std::string quoted = "'";
+    while (!s.empty()) {
+        const std::size_t length = Utf8Length(s);
+        const std::size_t taken = length == 0 ? 1 : length;
+        // C0 and C1 controls alike: a terminal would act on either.
+        const char32_t c = length == 0 ? 0 : CodePoint(s.substr(0, length));
+        if (length == 0 || c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            constexpr char kHex[] = "0123456789abcdef";
+            for (const char byte : s.substr(0, taken)) {
+                const auto b = static_cast<unsigned char>(byte);
+                quoted += {'\\', 'x', kHex[b >> 4], kHex[b & 0xF]};
+            }
+        } else {
+            quoted += s.substr(0, taken);
+        }
+        s.remove_prefix(taken);
+    }
+    return quoted + "'";
+}
+
+std::string_view Trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace mensaro

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Text as it arrives from outside, in UTF-8: checked, and quoted back safely
+// in a message.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mensaro {
+
+// The length of the UTF-8 sequence at the start of `s`, or 0 when none starts
+// there (overlong forms, surrogates and code points past U+10FFFF included).
+//   "a" -> 1   "°C" -> 2   "\xff" -> 0   "\xc3" -> 0   "" -> 0
+std::size_t Utf8Length(std::string_view s);
+
+// Whether all of `s` is UTF-8.
+bool IsUtf8(std::string_view s);
+
+// The code point of one whole UTF-8 sequence, as Utf8Length measured it.
+//   "°" -> U+00B0
+char32_t CodePoint(std::string_view sequence);
+
+// A text as a user can read it back in a message: in quotes, with control
+// characters and bytes that are not UTF-8 written as \xHH.
+//   "cm" -> "'cm'"   "a\xff" -> "'a\\xff'"   "\x1b[31m" -> "'\\x1b[31m'"
+std::string Quoted(std::string_view s);
+
+// Without the blanks (spaces and tabs) at either end.
+//   " 12 \t" -> "12"
+std::string_view Trimmed(std::string_view s);
+
+}  // namespace mensaro

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "search/service.h"
+
+#include <QLocale>
+#include <QProcess>
+#include <chrono>
+#include <string_view>
+#include <utility>
+
+#include "core/unitnames.h"
+
+namespace mensaro {
+
+namespace {
+
+// Long enough for a user's pauses while typing, short enough that nothing
+// lingers: the next search starts the service again in a few milliseconds.
+constexpr std::chrono::seconds kIdle{10};
+
+std::string_view View(const QByteArray& text) { return {text.constData(), static_cast<std::size_t>(text.size())}; }
+
+QString Name(UnitRef unit) {
+    const std::string_view name = NameOf(unit);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// A text too long to be a query or an id is refused before it is even
+// converted; UTF-16 units never outnumber the bytes of the same text.
+bool TooLong(const QString& text) { return text.size() > static_cast<qsizetype>(kLongestQuery); }
+
+}  // namespace
+
+Service::Service(QString program, QObject* parent)
+    : QObject(parent),
+      program_(std::move(program)),
+      decimal_comma_(QLocale::system().decimalPoint() == QStringLiteral(",")) {
+    idle_.setSingleShot(true);
+    idle_.setInterval(kIdle);
+    connect(&idle_, &QTimer::timeout, this, &Service::Idle);
+    idle_.start();
+}
+
+void Service::Touch() { idle_.start(); }
+
+std::vector<Conversion> Service::Suggestions(const QString& query) const {
+    if (TooLong(query)) return {};
+    return Suggest(View(query.toUtf8()), decimal_comma_);
+}
+
+std::vector<Conversion> Service::Suggestions(const QStringList& terms) const {
+    // Counted before joining, so that a flood of terms is never copied.
+    qsizetype length = 0;
+    for (const QString& term : terms) {
+        length += term.size() + 1;
+        if (length > static_cast<qsizetype>(kLongestQuery) + 1) return {};
+    }
+    return Suggestions(terms.join(QLatin1Char(' ')));
+}
+
+std::optional<Conversion> Service::Named(const QString& id) {
+    if (TooLong(id)) return std::nullopt;
+    return FromId(View(id.toUtf8()));
+}
+
+QString Service::Id(const Conversion& conversion) { return QString::fromStdString(IdOf(conversion)); }
+
+bool Service::OpenWindow(const std::optional<Conversion>& conversion) const {
+    QStringList arguments;
+    if (conversion) {
+        arguments = {QStringLiteral("--show"), QString::fromStdString(conversion->value), Name(conversion->from),
+                     Name(conversion->to)};
+    }
+    return QProcess::startDetached(program_, arguments);
+}
+
+}  // namespace mensaro

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the GNOME Shell and KRunner sides of the search service share: the
+// conversions a query asks for, the one a result id names, opening the
+// window, and the countdown to exit. Every query and every id is untrusted
+// text from any client of the session bus; none is ever logged, and none
+// reaches a program but as the checked values the core gives back.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <optional>
+#include <vector>
+
+#include "core/suggest.h"
+
+namespace mensaro {
+
+// One bus name for both objects, so that one process serves both desktops.
+inline constexpr char kSearchBusName[] = "org.mensaro.Mensaro.SearchProvider";
+inline constexpr char kShellProviderPath[] = "/org/mensaro/Mensaro/SearchProvider";
+inline constexpr char kRunnerPath[] = "/org/mensaro/Mensaro/Runner";
+
+class Service : public QObject {
+    Q_OBJECT
+
+public:
+    // `program`: the window's program, started for results the user picks.
+    explicit Service(QString program, QObject* parent = nullptr);
+
+    // A call came: the countdown to exit starts again.
+    void Touch();
+
+    // The conversions a query asks for: KRunner's one text, or GNOME Shell's
+    // terms (the entry split at blanks). Too long is no conversion.
+    std::vector<Conversion> Suggestions(const QString& query) const;
+    std::vector<Conversion> Suggestions(const QStringList& terms) const;
+
+    // What an id names: only what the core made itself.
+    static std::optional<Conversion> Named(const QString& id);
+    static QString Id(const Conversion& conversion);
+
+    // Starts the window as a program of its own, at the conversion or plainly:
+    // an argument list of checked values, never a shell. False when it cannot.
+    bool OpenWindow(const std::optional<Conversion>& conversion) const;
+
+Q_SIGNALS:
+    // No call for a while: time to go, the bus starts us again when needed.
+    void Idle();
+
+private:
+    QString program_;
+    bool decimal_comma_;
+    QTimer idle_;
+};
+
+}  // namespace mensaro

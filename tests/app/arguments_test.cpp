@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Mensaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Words = std::vector<std::string_view>;
+
+std::string Joined(const auto& words, std::string_view separator) {
+    std::string text;
+    for (const auto& word : words) text += (text.empty() ? "" : std::string(separator)) + std::string(word);
+    return text;
+}
+
+// "convert [12|in|cm] -v" and the like: the job, its words, its flags.
+std::string Described(const mensaro::Request& r) {
+    constexpr const char* kJobs[] = {"window", "convert", "stream", "list", "help", "version", "complete", "usage"};
+    std::string text = std::string(kJobs[static_cast<int>(r.job)]) + " [" + Joined(r.words, "|") + "]";
+    if (r.verbose) text += " -v";
+    if (r.asTyped) text += " --as-typed";
+    if (r.show) text += " --show";
+    if (!r.toolkitOptions.empty()) text += " {" + Joined(r.toolkitOptions, " ") + "}";
+    return r.problem.empty() ? text : text + ": " + r.problem;
+}
+
+// clang-format off
+const std::pair<Words, std::string> kArguments[] = {
+    // The header's examples.
+    {{}, "window []"}, {{"12", "in", "to", "cm"}, "convert [12|in|to|cm]"}, {{"-v", "-", "inch", "cm"}, "stream [inch|cm] -v"},
+    {{"--", "-", "inch", "cm"}, "convert [-|inch|cm]"}, {{"-platform", "offscreen"}, "window [] {-platform offscreen}"},
+    {{"--bogus"}, "usage []: unrecognized option '--bogus'"},
+    // Numbers and marks are words; options may come after them.
+    {{"-40", "c", "f"}, "convert [-40|c|f]"}, {{"--", "-40", "--", "c"}, "convert [-40|--|c]"}, {{"12", "in", "->", "cm"}, "convert [12|in|->|cm]"},
+    {{"12", "in", "cm", "--verbose"}, "convert [12|in|cm] -v"}, {{"12", "-"}, "convert [12|-]"}, {{"-"}, "stream []"},
+    {{"--as-typed", "-", "ft", "m"}, "stream [ft|m] --as-typed"}, {{"--show", "12", "in", "cm"}, "convert [12|in|cm] --show"},
+    {{"-show", "-reverse", "1", "c", "f"}, "convert [1|c|f] --show {-reverse}"},
+    // Our options, with one dash or two; Qt's, with their values.
+    {{"-h"}, "help []"}, {{"--help", "-V"}, "help []"}, {{"-version"}, "version []"}, {{"--list"}, "list []"},
+    {{"-l", "temperature"}, "list [temperature]"}, {{"--list", "-v", "-platform", "offscreen"}, "list [] -v {-platform offscreen}"},
+    {{"-style=fusion", "--reverse"}, "window [] {-style=fusion --reverse}"},
+    {{"--complete", "12", "-v", "na"}, "complete [12|-v|na]"},
+    // Refused, each with one reason.
+    {{"-platform=xcb"}, "usage []: option '-platform' takes its value as the next argument"},
+    {{"-platform"}, "usage []: option '-platform' needs a value"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
+    {{"-x", "inch", "feet"}, "usage []: unrecognized option '-x'"}, {{"--help", "12"}, "usage []: unexpected argument '12'"},
+    {{"-v"}, "usage []: nothing to convert: mensaro VALUE FROM TO"}, {{"--show", "-", "in", "cm"}, "usage []: --show opens one conversion, not a stream"},
+    {{"--list", "-"}, "usage []: unexpected argument '-'"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},
+};
+
+// The words typed so far, the last one being completed; what it may become.
+const std::pair<Words, std::string> kCompletions[] = {
+    {{"--l"}, "--list"}, {{"--ver"}, "--verbose|--version"}, {{"12", "na"}, "Nautical Mile"},
+    {{"12", "inch", "to", "ce"}, "Centimeter"}, {{"12"}, ""}, {{"-4"}, ""},
+    {{"12", "Inch", "m"}, "Mile|Millimeter|Meter"}, {{"--", "-4", "cel"}, "Celsius"}, {{"-40", "CELS", "FA"}, "Farenhite"},
+    {{"12", "Sq.Mil"}, "Sq.Mile|Sq.Milimeter"}, {{"12", "inch", "feet", "x"}, ""}, {{"1", "INC", "MI"}, "Mile|Millimeter"},
+    {{"12", "xyz", "m"}, "Mile|Millimeter|Meter|Mililiter|Minute"}, {{"-", "in", "c"}, "Centimeter"},
+    {{"-v", "12", "°f", "c"}, "Celsius"}, {{"12", "nautical mile", "k"}, "Kilometer"},
+};
+// clang-format on
+
+TEST(ParseArguments, TellsTheJobAndWhatItIsGiven) {
+    for (const auto& [args, expected] : kArguments)
+        EXPECT_EQ(Described(mensaro::ParseArguments(args)), expected) << Joined(args, " ");
+}
+
+TEST(Completions, OfferOptionsThenUnitsOfTheFirstOnesCategory) {
+    for (const auto& [words, expected] : kCompletions)
+        EXPECT_EQ(Joined(mensaro::Completions(words), "|"), expected) << Joined(words, " ");
+}
+
+}  // namespace

@@ -1,0 +1,217 @@
+# SPDX-FileCopyrightText: 2026 The Mensaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The search service, started by a private session bus from the build tree's
+registration, called as GNOME Shell and KRunner call it and held against the
+core's answers; a stand-in `mensaro` records each start of the window.
+  search_test.py <build tree's search/share> <suggestions helper>"""
+
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+NAME = "org.mensaro.Mensaro.SearchProvider"
+SHELL = (NAME, "/org/mensaro/Mensaro/SearchProvider", "org.gnome.Shell.SearchProvider2")
+RUNNER = (NAME, "/org/mensaro/Mensaro/Runner", "org.kde.krunner1")
+DBUS = ("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus")
+ICON = "org.mensaro.Mensaro"
+SECRET = "hunter2"  # stands for a password typed into the search box
+# Queries, and whether the core answers them (None: whatever it says).
+QUERIES = [("12 in to cm", True), ("12 in", True), ("1 pint to l", True), ("100°F to °C", True),
+           ("-40 F in C", True), ("firefox", False), ("1 to gram", False), ("12", False), ("60 mph to km/h", False),
+           (f"{SECRET} 12 in to cm", False), ("12 in to cm\x07", None), ("\x1b[31m12 in\tto cm", None),
+           ("12 in to cm " + "x" * 10000, False), ("1" * 10000, False)]
+# Ids the core never makes: each gets an error, and nothing starts.
+FORGED = ["", "x", "12|Inch", "12|Inch|Celsius", "12|Inch|Centimeter|", "12|Inch|Centimeter\n$(touch x)",
+          "NaN|Inch|Centimeter", f"{SECRET}|Inch|Centimeter", "1" * 10000 + "|Inch|Centimeter"]
+INVALID = "org.freedesktop.DBus.Error.InvalidArgs"
+
+
+def outside(share, helper):
+    """The private bus, home, data folders and stand-in window around the test."""
+    with tempfile.TemporaryDirectory() as scratch:
+        home, stand_in = f"{scratch}/home", f"{scratch}/bin/mensaro"
+        shutil.copytree(share, f"{scratch}/share")
+        for folder in (home, f"{scratch}/bin"):
+            os.makedirs(folder)
+        with open(os.open(stand_in, os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
+            f.write(f"#!/usr/bin/python3\nimport json, sys\n"
+                    f"open({scratch + '/launched'!r}, 'a').write(json.dumps(sys.argv[1:]) + '\\n')\n")
+        # The build tree's activation file, with the stand-in for the window.
+        service = f"{scratch}/share/dbus-1/services/{NAME}.service"
+        text = open(service).read()
+        program, window = re.search(r"^Exec=(\S+) --program (\S+)$", text, re.M).groups()
+        open(service, "w").write(text.replace(window, stand_in))
+        env = dict(os.environ, HOME=home, XDG_DATA_HOME=home, XDG_DATA_DIRS=f"{scratch}/share", LC_ALL="C.UTF-8",
+                   PATH=f"{os.path.dirname(stand_in)}:{os.environ['PATH']}")
+        run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, "--inside", scratch, program,
+                              window, helper], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                             timeout=300)
+        lines = run.stdout.splitlines()
+        print("\n".join(line for line in lines if line.startswith("TEST")))
+        # Nothing but dbus-daemon's lines, which say what it started, never what was asked.
+        leaks = [line for line in lines if not line.startswith(("TEST", "dbus-daemon[")) or SECRET in line]
+        for leak in leaks + os.listdir(home):
+            print(f"FAIL: printed, or stored at home: {leak!r}")
+        return 1 if run.returncode or leaks or os.listdir(home) else 0
+
+
+def inside(scratch, program, window, helper):
+    from gi.repository import Gio, GLib
+
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    failures = 0
+
+    def check(ok, what):
+        nonlocal failures
+        if not ok:
+            failures += 1
+            print(f"TEST FAIL: {what}", flush=True)
+
+    def call(to, method, signature="()", *args):
+        """A method's answer, or the name of its D-Bus error."""
+        try:
+            return bus.call_sync(*to, method, GLib.Variant(signature, args), None, 0, 5000, None)
+        except GLib.Error as error:
+            return Gio.DBusError.get_remote_error(error)
+
+    def owner():
+        reply = call(DBUS, "GetConnectionUnixProcessID", "(s)", NAME)
+        return None if isinstance(reply, str) else reply.unpack()[0]
+
+    def wait(condition, seconds):
+        end = time.monotonic() + seconds
+        while not condition() and time.monotonic() < end:
+            GLib.MainContext.default().iteration(False) or time.sleep(0.01)
+        return condition()
+
+    def core(query, comma=False):
+        out = subprocess.run([helper, *["--comma"] * comma, query], capture_output=True, text=True, check=True)
+        return [tuple(line.split("\t")) for line in out.stdout.splitlines() if line]
+
+    launches = []
+
+    def launched(row, what):
+        """The window started at the core's answer `row`, or plainly; the real
+        program reads those arguments as that same conversion."""
+        launches.append(["--show", *row[4:]] if row else [])
+        log = f"{scratch}/launched"
+        wait(lambda: os.path.exists(log) and len(open(log).readlines()) >= len(launches), 5)
+        check([json.loads(line) for line in open(log)] == launches, f"{what} starts {row}")
+        if row:
+            out = subprocess.run([window, "-v", *row[4:]], capture_output=True, text=True).stdout
+            check(out == f"{row[2]} = {row[1]}\n", f"mensaro reads {row[4:]}")
+
+    def answers(query, comma=False):
+        """Both interfaces against the core, for one query; the core's answer."""
+        terms, what = query.split(), repr(query[:40])
+        want = core(" ".join(terms), comma)
+        ids = [row[0] for row in want]
+        check(call(SHELL, "GetInitialResultSet", "(as)", terms).unpack() == (ids,), f"ids for {what}")
+        check(call(SHELL, "GetSubsearchResultSet", "(asas)", ["1"], terms).unpack() == (ids,), f"subsearch {what}")
+        metas = call(SHELL, "GetResultMetas", "(as)", ids)
+        check(metas.unpack() == ([{"id": i, "name": n, "description": d, "icon": ICON, "clipboardText": c}
+                                  for i, n, d, c, *_ in want],) and "<<" not in metas.print_(False), f"metas {what}")
+        want = core(query, comma)
+        got = call(RUNNER, "Match", "(s)", query).unpack()[0]
+        check([(*row[:4], row[5]) for row in got] ==
+              [(i, n, ICON, 100, {"subtext": d, "actions": ["open"]}) for i, n, d, *_ in want], f"matches {what}")
+        relevance = [row[4] for row in got]
+        check(relevance == sorted(set(relevance), reverse=True) and relevance[:1] in ([], [1.0]), f"relevance {what}")
+        return want
+
+    # The registration, read as GNOME Shell and KRunner read it.
+    provider, plugin = GLib.KeyFile(), GLib.KeyFile()
+    provider.load_from_file(f"{scratch}/share/gnome-shell/search-providers/{ICON}.search-provider.ini", 0)
+    plugin.load_from_file(f"{scratch}/share/krunner/dbusplugins/{ICON}.krunner.desktop", 0)
+    app = Gio.DesktopAppInfo.new(provider.get_string("Shell Search Provider", "DesktopId"))
+    check(app and app.should_show(), "GIO loads the provider's desktop entry")
+    check([provider.get_string("Shell Search Provider", key) for key in ("BusName", "ObjectPath", "Version")] ==
+          [*SHELL[:2], "2"], "the provider file names this service")
+    check([plugin.get_string("Desktop Entry", f"X-Plasma-DBusRunner-{key}") for key in ("Service", "Path")] ==
+          list(RUNNER[:2]), "the runner file names this service")
+    regex = re.compile(plugin.get_string("Desktop Entry", "X-Plasma-Runner-Match-Regex"))
+    check(not regex.search("firefox"), "KRunner does not wake the service for firefox")
+
+    # Two copies at once: one serves, the other leaves at once with code 0.
+    copies = [subprocess.Popen([program, "--program", "/bin/false"]) for _ in range(2)]
+    check(wait(lambda: any(c.poll() == 0 for c in copies), 3), "a second copy leaves with code 0")
+    check([owner()] == [c.pid for c in copies if c.poll() is None], "the first copy keeps the name")
+    for c in copies:
+        c.terminate()
+        c.wait()
+
+    # Started by the bus from here on.
+    for query, answered in QUERIES:
+        want = answers(query)
+        check(answered is None or bool(want) == answered, f"answered: {query[:40]!r}")
+        check(not answered or regex.search(query), f"KRunner asks about {query[:40]!r}")
+    check(call(SHELL, "GetInitialResultSet", "(as)", ["1"] * 5000).unpack() == ([],), "a flood of terms")
+    first = core("12 in to cm")[0]
+
+    # Forged ids, unknown actions, too many ids: errors, and nothing starts.
+    for forged in FORGED:
+        check(call(SHELL, "GetResultMetas", "(as)", [first[0], forged]) == INVALID, f"metas for {forged[:40]!r}")
+        check(call(SHELL, "ActivateResult", "(sasu)", forged, [], 0) == INVALID, f"activating {forged[:40]!r}")
+        check(call(RUNNER, "Run", "(ss)", forged, "open") == INVALID, f"running {forged[:40]!r}")
+    check(call(RUNNER, "Run", "(ss)", first[0], "rm") == INVALID, "an unknown action")
+    check(call(SHELL, "GetResultMetas", "(as)", [first[0]] * 101) == "org.freedesktop.DBus.Error.LimitsExceeded",
+          "too many ids")
+
+    # The window, at a conversion or plainly. KRunner's default copies
+    # through Klipper where it runs, else it opens the window too.
+    call(SHELL, "ActivateResult", "(sasu)", first[0], ["x"], 0)
+    launched(first, "a GNOME result")
+    call(SHELL, "LaunchSearch", "(asu)", ["12", "in"], 0)
+    launched(core("12 in")[0], "GNOME's search with an answer")
+    call(SHELL, "LaunchSearch", "(asu)", ["firefox"], 0)
+    launched(None, "GNOME's search without one")
+    call(RUNNER, "Run", "(ss)", first[0], "open")
+    launched(first, "KRunner's open action")
+    call(RUNNER, "Run", "(ss)", first[0], "")
+    launched(first, "KRunner's default without a clipboard manager")
+    copied = []
+    klipper = Gio.DBusNodeInfo.new_for_xml("""<node><interface name="org.kde.klipper.klipper">
+        <method name="setClipboardContents"><arg type="s"/></method></interface></node>""")
+    bus.register_object("/klipper", klipper.interfaces[0], lambda *a: (copied.append(a[5].unpack()[0]),
+                                                                       a[6].return_value(None)))
+    call(DBUS, "RequestName", "(su)", "org.kde.klipper", 0)
+    call(RUNNER, "Run", "(ss)", first[0], "")
+    check(wait(lambda: copied, 5) and copied == [first[3]], "KRunner's default copies the result through Klipper")
+    check(call(RUNNER, "Actions").unpack() == ([("open", "Open in Mensaro", ICON)],), "KRunner's actions")
+
+    # A flood of calls at once: every one answered, by one process.
+    pid, replies = owner(), []
+    for _ in range(500):
+        for to, method, query in ((SHELL, "GetInitialResultSet", (["12", "in"],)), (RUNNER, "Match", ("12 in",))):
+            bus.call(*to, method, GLib.Variant("(as)" if to == SHELL else "(s)", query), None, 0, 20000, None,
+                     lambda b, result: replies.append(b.call_finish(result)))
+    check(wait(lambda: len(replies) == 1000, 20) and owner() == pid, "a flood of calls")
+
+    # Gone, and started again by the next call, now in a locale that writes 1,5.
+    call(DBUS, "UpdateActivationEnvironment", "(a{ss})", {"LC_ALL": "de_DE.UTF-8"})
+    os.kill(pid, signal.SIGTERM)
+    check(wait(lambda: owner() is None, 5), "the service ends")
+    call(SHELL, "ActivateResult", "(sasu)", first[0], [], 0)
+    launched(first, "a result picked after a restart")
+    check(owner() not in (None, pid) and answers("1,5 in to cm", comma=True), "a decimal comma")
+
+    # Idle: gone about 10 s after the last call, each call restarting the count.
+    call(SHELL, "GetInitialResultSet", "(as)", ["1"])
+    time.sleep(5)
+    call(RUNNER, "Teardown")
+    last = time.monotonic()
+    check(wait(lambda: owner() is None, 15) and 9 < time.monotonic() - last < 13, "exits when idle")
+    check(len(open(f"{scratch}/launched").readlines()) == len(launches), "nothing else started the window")
+    print(f"TEST {'FAIL' if failures else 'PASS'}: {failures} failed", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(inside(*sys.argv[2:]) if sys.argv[1] == "--inside" else outside(*sys.argv[1:]))
