@@ -4,7 +4,7 @@
 // KRunner's own library as the search service's client, loading its plugin
 // file as Plasma does (from $XDG_DATA_DIRS/krunner/dbusplugins) and typing
 // queries key by key. Builds against KF5 (Qt 5) and KF6 (Qt 6); run by
-// krunner_test.sh on a private session bus.
+// desktop_session.sh on a private session bus.
 #include <KRunner/QueryMatch>
 #include <KRunner/RunnerManager>
 #include <QDBusConnection>
