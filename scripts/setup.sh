@@ -36,7 +36,7 @@ if [[ $task == test ]]; then
                file desktop-file-utils appstream binutils-mingw-w64-x86-64
                lintian devscripts reuse mandoc groff-base weston
                xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca
-               dbus-daemon python3-gi)
+               dbus-daemon python3-gi gnome-shell)
     if [[ $codename == bookworm ]]; then packages+=(libkf5runner-dev); else packages+=(libkf6runner-dev); fi
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
