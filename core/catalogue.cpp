@@ -32,8 +32,8 @@ constexpr double kLiter = 1000.0;
 // kept as the program has always had them. One unit a line, as tables read.
 // clang-format off
 constexpr CatalogueUnit kDistance[] = {
-    {"Inch", "1", "in|inch|inches|\"|″|“|”"},
-    {"Feet", "12", "ft|foot|'|′|‘|’"},
+    {"Inch", "1", "in|inch|inches|\""},
+    {"Feet", "12", "ft|foot|'"},
     {"Yard", "36", "yd|yds|yards"},
     {"Furlong", "7920", "fur|furlongs"},
     {"Mile", "63360", "mi|miles"},
@@ -46,28 +46,28 @@ constexpr CatalogueUnit kDistance[] = {
 };
 
 constexpr CatalogueUnit kArea[] = {
-    {"Sq.Inch", "1", "sq in|in²|in2|square inch|square inches"},
-    {"Sq.Feet", "144", "sq ft|ft²|ft2|square feet|square foot"},
-    {"Sq.Yard", "1296", "sq yd|yd²|yd2|square yard|square yards"},
+    {"Sq.Inch", "1", "sq in|in2|square inch|square inches"},
+    {"Sq.Feet", "144", "sq ft|ft2|square feet|square foot"},
+    {"Sq.Yard", "1296", "sq yd|yd2|square yard|square yards"},
     {"Cent", "62726.4", "cents"},
     {"Gunta", "156816", "guntas|guntha|gunthas"},
     {"Acre", "6272640", "ac|acres"},
     {"Sq.Furlong", "62726400", "square furlong|square furlongs"},
-    {"Sq.Mile", "4014489600", "sq mi|mi²|mi2|square mile|square miles"},
-    {"Sq.Nautical Mile", "5314410000", "sq nmi|nmi²|nmi2|square nautical mile|square nautical miles"},
+    {"Sq.Mile", "4014489600", "sq mi|mi2|square mile|square miles"},
+    {"Sq.Nautical Mile", "5314410000", "sq nmi|nmi2|square nautical mile|square nautical miles"},
     {kSeparator, "1"},
-    {"Sq.Milimeter", "0.00155000310000620156240312480625", "sq mm|mm²|mm2|sq millimeter|square millimeter|square millimeters|square millimetre|square millimetres"},
-    {"Sq.Centimeter", "0.155000310000620156240312480625", "sq cm|cm²|cm2|square centimeter|square centimeters|square centimetre|square centimetres"},
-    {"Sq.Meter", "1550.00310000620156240312480625", "sq m|m²|m2|square meter|square meters|square metre|square metres"},
-    {"Sq.Kilometer", "1550003100.00620156240312480625", "sq km|km²|km2|square kilometer|square kilometers|square kilometre|square kilometres"},
+    {"Sq.Milimeter", "0.00155000310000620156240312480625", "sq mm|mm2|sq millimeter|square millimeter|square millimeters|square millimetre|square millimetres"},
+    {"Sq.Centimeter", "0.155000310000620156240312480625", "sq cm|cm2|square centimeter|square centimeters|square centimetre|square centimetres"},
+    {"Sq.Meter", "1550.00310000620156240312480625", "sq m|m2|square meter|square meters|square metre|square metres"},
+    {"Sq.Kilometer", "1550003100.00620156240312480625", "sq km|km2|square kilometer|square kilometers|square kilometre|square kilometres"},
     {"Hectare", "15500031.00006201", "ha|hectares"},
 };
 
 constexpr CatalogueUnit kVolume[] = {
-    {"Mililiter", "1", "ml|mL|milliliter|milliliters|millilitre|millilitres|cm³|cm3|cc"},
-    {"Liter", kLiter, "l|L|liters|litre|litres"},
+    {"Mililiter", "1", "ml|milliliter|milliliters|millilitre|millilitres|cm3|cc"},
+    {"Liter", kLiter, "l|liters|litre|litres"},
     {kSeparator, "1"},
-    {"Cu.Inch", 16.3869047619048, "cu in|in³|in3|cubic inch|cubic inches"},
+    {"Cu.Inch", 16.3869047619048, "cu in|in3|cubic inch|cubic inches"},
     {"Fluid Ounce", kLiter * 0.028415, "fl oz|fluid ounces"},
     {"Pint UK", kLiter * 0.5683, "uk pint|imperial pint"},
     {"Pint US Dry", kLiter * 0.5506, "us dry pint|dry pint"},
@@ -90,9 +90,9 @@ constexpr CatalogueUnit kWeight[] = {
 
 // Placeholders: temperatures convert by formulas chosen by position.
 constexpr CatalogueUnit kTemperature[] = {
-    {"Celsius", "1", "°C|℃|C|degC|deg C|centigrade|degree celsius|degrees celsius"},
-    {"Farenhite", "1", "°F|℉|F|degF|deg F|fahrenheit|degree fahrenheit|degrees fahrenheit"},
-    {"Kelvin", "1", "K|K|°K|kelvins"},
+    {"Celsius", "1", "°C|C|degC|deg C|centigrade|degree celsius|degrees celsius"},
+    {"Farenhite", "1", "°F|F|degF|deg F|fahrenheit|degree fahrenheit|degrees fahrenheit"},
+    {"Kelvin", "1", "K|°K|kelvins"},
 };
 
 constexpr CatalogueUnit kTime[] = {

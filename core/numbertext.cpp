@@ -46,7 +46,8 @@ double OctalDigitsToDouble(std::string_view octal) {
         for (int b = 0; b < 3; ++b, ++bit) {
             if ((digit >> b) & 1) {
                 char& nibble = hex[hex.size() - 1 - bit / 4];
-                const int v = (nibble <= '9' ? nibble - '0' : nibble - 'a' + 10) | (1 << (bit % 4));
+                // Bits go in from the low end, so a nibble is still a digit here.
+                const int v = (nibble - '0') | (1 << (bit % 4));
                 nibble = static_cast<char>(v < 10 ? '0' + v : 'a' + v - 10);
             }
         }
@@ -122,17 +123,13 @@ double ReadDecimal(std::string_view s) {
     const double zero = negative ? -0.0 : 0.0;
     if (firstSignificant == std::string_view::npos) return zero;
 
-    // Decimal exponent of the first significant digit, then range checks that
-    // keep absurd exponents away from from_chars.
+    // Decimal exponent of the first significant digit; from_chars says when
+    // it is beyond the double range either way.
     const std::int64_t leadExponent = static_cast<std::int64_t>(digitsBeforePoint) -
                                       static_cast<std::int64_t>(firstSignificantOrdinal) - 1 + exponent;
-    const double infinity = std::numeric_limits<double>::infinity();
-    if (leadExponent > 400) return negative ? -infinity : infinity;
-    if (leadExponent < -400) return zero;
 
     // The significant digits without the point, then a scientific exponent.
     std::string text;
-    text.reserve(lastSignificant - firstSignificant + 24);
     for (std::size_t k = firstSignificant; k <= lastSignificant; ++k)
         if (s[k] != '.') text.push_back(s[k]);
     const std::int64_t scaled = leadExponent - static_cast<std::int64_t>(text.size() - 1);
@@ -144,7 +141,7 @@ double ReadDecimal(std::string_view s) {
     double value = 0.0;
     const auto [end, ec] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
-    if (ec == std::errc::result_out_of_range) value = leadExponent > 0 ? infinity : 0.0;
+    if (ec == std::errc::result_out_of_range) value = leadExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
 

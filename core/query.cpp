@@ -49,12 +49,7 @@ std::string Joined(const std::vector<UnitRef>& units, std::string_view last) {
     return names;
 }
 
-// Cuts of a query that are tried and dropped need no words: only the one
-// told is explained.
-enum class Say { kNothing, kWhy };
-
-Reading Unknown(std::string_view typed, std::optional<std::size_t> category, Say say = Say::kWhy) {
-    if (say == Say::kNothing) return Failure(Fault::kUsage, {});
+Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
     std::string message = typed.empty() ? std::string("empty unit name") : "unknown unit " + Shown(typed);
     if (category)
         message += "; the units of " + std::string(kCategoryNames[*category]) + " are " +
@@ -64,45 +59,44 @@ Reading Unknown(std::string_view typed, std::optional<std::size_t> category, Say
     return Failure(Fault::kUsage, message);
 }
 
-Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
-                  Say say = Say::kWhy) {
-    if (say == Say::kNothing) return Failure(Fault::kAmbiguous, {}, std::move(alternatives));
+Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives) {
     return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Joined(units, " or "),
                    std::move(alternatives));
 }
 
 // The other unit, looked for in the category of the one that is clear.
-Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, Say say) {
+Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other) {
     const std::vector<UnitRef> units = MatchUnit(other, clear.category);
     std::vector<Conversion> meanings;
+    meanings.reserve(units.size());
     for (const UnitRef unit : units)
         meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
     if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};
-    if (!units.empty()) return Ambiguous(other, units, std::move(meanings), say);
-    return Unknown(other, clear.category, say);
+    if (!units.empty()) return Ambiguous(other, units, std::move(meanings));
+    return Unknown(other, clear.category);
 }
 
 // Both units, the second looked for in the first one's category, or the
 // first in the second's when only that one is clear.
-Reading BothUnits(std::string_view from, std::string_view to, Say say = Say::kWhy) {
+Reading BothUnits(std::string_view from, std::string_view to) {
     const std::vector<UnitRef> fromUnits = MatchUnit(from);
     const std::vector<UnitRef> toUnits = MatchUnit(to);
     if (fromUnits.size() == 1) {
-        Reading reading = Completed(fromUnits.front(), true, to, say);
+        Reading reading = Completed(fromUnits.front(), true, to);
         if (reading.fault != Fault::kUsage || toUnits.size() != 1) return reading;
         // "m s": no Distance unit is "s", but a Time unit starts with "m".
-        Reading turned = Completed(toUnits.front(), false, from, say);
-        if (turned.fault != Fault::kUsage || say == Say::kNothing) return turned;
+        Reading turned = Completed(toUnits.front(), false, from);
+        if (turned.fault != Fault::kUsage) return turned;
         return Failure(Fault::kUsage, Shown(NameOf(fromUnits.front())) + " is a unit of " +
                                           std::string(kCategoryNames[fromUnits.front().category]) + " and " +
                                           Shown(NameOf(toUnits.front())) + " of " +
                                           std::string(kCategoryNames[toUnits.front().category]) +
                                           "; both units must be of one category");
     }
-    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, say);
-    if (fromUnits.empty()) return Unknown(from, std::nullopt, say);
-    if (toUnits.empty()) return Unknown(to, std::nullopt, say);
-    return Ambiguous(from, fromUnits, {}, say);
+    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from);
+    if (fromUnits.empty()) return Unknown(from, std::nullopt);
+    if (toUnits.empty()) return Unknown(to, std::nullopt);
+    return Ambiguous(from, fromUnits, {});
 }
 
 constexpr std::array<std::string_view, 4> kWordKeywords = {"to", "in", "as", "into"};
@@ -156,7 +150,7 @@ Reading WithValue(Reading reading, std::string_view value) {
 // A word that was meant as a number, though it is none: it starts like one.
 bool LooksLikeNumber(std::string_view word) {
     return !word.empty() && (IsDigit(word[0]) || word[0] == '+' || word[0] == '-' || word[0] == '.' ||
-                             word.starts_with(kMinusSign) || HasFullwidthDigit(word.substr(0, 3)));
+                             word.starts_with(kMinusSign) || HasFullwidthDigit(word));
 }
 
 }  // namespace
@@ -206,28 +200,27 @@ Reading ReadUnits(std::string_view text) {
             if (to != units.front()) targets.push_back({{}, units.front(), to});
         return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
     }
-    std::vector<Reading> understood;
-    const Cut* best = nullptr;
+    std::optional<Reading> found;
+    bool another = false;  // a second cut that means something else
+    Reading best;
     int bestWeight = -1;
     for (const Cut& cut : cuts) {
-        Reading reading = BothUnits(cut.from, cut.to, Say::kNothing);
+        Reading reading = BothUnits(cut.from, cut.to);
         if (reading.conversion) {
-            const bool known = std::any_of(understood.begin(), understood.end(),
-                                           [&](const Reading& r) { return r.conversion == reading.conversion; });
-            if (!known) understood.push_back(std::move(reading));
+            another = another || (found && found->conversion != reading.conversion);
+            if (!found) found = std::move(reading);
             continue;
         }
         // The failure most worth telling: a choice between units, then a
         // keyword's cut, then a cut whose first unit is clear, the last such.
         const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) + (MatchUnit(cut.from).size() == 1 ? 1 : 0);
         if (weight >= bestWeight) {
-            best = &cut;
+            best = std::move(reading);
             bestWeight = weight;
         }
     }
-    if (understood.size() == 1) return understood.front();
-    if (understood.empty()) return BothUnits(best->from, best->to);
-    return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    return found ? *std::move(found) : best;
 }
 
 Reading ReadQuery(std::string_view query) { return QueryReader().Read(query); }

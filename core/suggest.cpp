@@ -61,7 +61,7 @@ std::vector<Conversion> LikelyTargets(std::vector<Conversion> targets) {
     const UnitRef from = targets.front().from;
     const UnitList& table = TableOf(from.category);
     int separator = -1;
-    for (std::size_t i = 0; i < table.size() / 2; ++i)
+    for (std::size_t i = 0; !UnitName(table, i).empty(); ++i)
         if (UnitName(table, i) == kSeparatorName) separator = static_cast<int>(i);
     if (separator >= 0) {
         const bool before = from.position < separator;
@@ -71,7 +71,7 @@ std::vector<Conversion> LikelyTargets(std::vector<Conversion> targets) {
     std::stable_sort(targets.begin(), targets.end(), [size](const Conversion& a, const Conversion& b) {
         return std::abs(std::log(FactorOf(a.to) / size)) < std::abs(std::log(FactorOf(b.to) / size));
     });
-    if (targets.size() > kLikelyTargets) targets.resize(kLikelyTargets);
+    targets.resize(std::min(targets.size(), kLikelyTargets));
     return targets;
 }
 
@@ -95,7 +95,7 @@ std::vector<Conversion> Suggest(std::string_view query, bool decimalComma) {
     else if (reading.fault == Fault::kNoTarget)
         found = LikelyTargets(reading.alternatives);
     std::erase_if(found, [](const Conversion& c) { return ResultOf(c) == kOverflowText; });
-    if (found.size() > kMostSuggestions) found.resize(kMostSuggestions);
+    found.resize(std::min(found.size(), kMostSuggestions));
     return found;
 }
 

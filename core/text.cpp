@@ -37,7 +37,6 @@ bool IsUtf8(std::string_view s) {
 }
 
 char32_t CodePoint(std::string_view sequence) {
-    if (sequence.empty()) return 0;
     const auto lead = static_cast<unsigned char>(sequence[0]);
     if (sequence.size() == 1) return lead;
     // The lead byte keeps 5, 4 or 3 bits; each byte after it 6.
@@ -52,8 +51,8 @@ std::string Quoted(std::string_view s) {
         const std::size_t length = Utf8Length(s);
         const std::size_t taken = length == 0 ? 1 : length;
         // C0 and C1 controls alike: a terminal would act on either.
-        const char32_t c = length == 0 ? 0 : CodePoint(s.substr(0, length));
-        if (length == 0 || c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+        const auto isControl = [](char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); };
+        if (length == 0 || isControl(CodePoint(s.substr(0, length)))) {
             constexpr char kHex[] = "0123456789abcdef";
             for (const char byte : s.substr(0, taken)) {
                 const auto b = static_cast<unsigned char>(byte);

@@ -19,7 +19,8 @@ std::size_t Utf8Length(std::string_view s);
 // Whether all of `s` is UTF-8.
 bool IsUtf8(std::string_view s);
 
-// The code point of one whole UTF-8 sequence, as Utf8Length measured it.
+// The code point of one whole UTF-8 sequence, as Utf8Length measured it
+// (never an empty one).
 //   "°" -> U+00B0
 char32_t CodePoint(std::string_view sequence);
 

@@ -34,7 +34,6 @@ bool IsSeparator(char32_t c) {
 // a degree sign. Text that is not UTF-8 folds to nothing, which names nothing.
 std::string Folded(std::string_view text) {
     std::string folded;
-    folded.reserve(text.size());
     bool pendingBlank = false;
     while (!text.empty()) {
         const auto lead = static_cast<unsigned char>(text[0]);
@@ -141,13 +140,12 @@ std::vector<UnitRef> NamedUnits(std::size_t category) {
     return units;
 }
 
+// A negative position converts to one past every table: no name.
 std::string_view NameOf(UnitRef unit) {
-    if (unit.position < 0) return {};
     return UnitName(TableOf(unit.category), static_cast<std::size_t>(unit.position));
 }
 
 std::vector<std::string_view> AliasesOf(UnitRef unit) {
-    if (unit.position < 0) return {};
     return Split(UnitAliases(unit.category, static_cast<std::size_t>(unit.position)));
 }
 
@@ -185,10 +183,10 @@ std::optional<std::size_t> MatchCategory(std::string_view typed) {
     if (want.empty()) return std::nullopt;
     std::optional<std::size_t> found;
     for (std::size_t c = 0; c < kCategoryNames.size(); ++c) {
-        // The list spells it "Temprature"; people spell it right.
+        // The list spells it "Temprature"; people spell it right. No name
+        // starts another, so a whole name is also the one start.
         const std::string name = Folded(kCategoryNames[c]);
         const std::string spelled = kCategoryNames[c] == kTemperatureCategory ? "temperature" : name;
-        if (name == want || spelled == want) return c;
         if (name.starts_with(want) || spelled.starts_with(want)) {
             if (found) return std::nullopt;
             found = c;

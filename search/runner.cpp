@@ -38,7 +38,8 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteMatch& matc
     argument.beginStructure();
     argument >> match.id >> match.text >> match.icon >> match.type >> match.relevance >> match.properties;
     argument.endStructure();
-    return argument;
+    // Qt's demarshalling operators hand their argument back, for chaining.
+    return argument;  // NOLINT(bugprone-return-const-ref-from-parameter)
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const RemoteAction& action) {
@@ -52,7 +53,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteAction& act
     argument.beginStructure();
     argument >> action.id >> action.text >> action.icon;
     argument.endStructure();
-    return argument;
+    return argument;  // NOLINT(bugprone-return-const-ref-from-parameter)
 }
 
 Runner::Runner(Service& service) : service_(service) {

@@ -72,7 +72,14 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion) const {
         arguments = {QStringLiteral("--show"), QString::fromStdString(conversion->value), Name(conversion->from),
                      Name(conversion->to)};
     }
-    return QProcess::startDetached(program_, arguments);
+    QProcess window;
+    window.setProgram(program_);
+    window.setArguments(arguments);
+    // What it might print would land in the session's log, beside the values
+    // of the conversion; the window shows what goes wrong itself.
+    window.setStandardOutputFile(QProcess::nullDevice());
+    window.setStandardErrorFile(QProcess::nullDevice());
+    return window.startDetached();
 }
 
 }  // namespace mensaro

@@ -11,6 +11,8 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "ui/announcer.h"
+#include "ui/frmtavrix.h"
 #include "ui/listbox.h"
 #include "ui/valuebox.h"
 
@@ -281,45 +283,19 @@ private:
     QList<QMetaObject::Connection> changes_;
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    // Qt asks by class name, but only a checked cast makes the object one.
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget) return nullptr;
-    if (auto* box = qobject_cast<ValueBox*>(widget); box && className == QLatin1String("ValueBox"))
-        return new ValueBoxAccessible(box);
-    if (auto* list = qobject_cast<ListBox*>(widget); list && className == QLatin1String("ListBox"))
-        return new ListAccessible(list);
+// Qt asks by class name, most derived first; the object's own type decides,
+// so a renamed class keeps what screen readers are told.
+QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
+    if (auto* box = qobject_cast<ValueBox*>(object)) return new ValueBoxAccessible(box);
+    if (auto* list = qobject_cast<ListBox*>(object)) return new ListAccessible(list);
     // The top-level window is a frame, not a filler; the announcer a notification.
-    if (className == QLatin1String("frmTavrix")) return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String("mensaro::Announcer"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (auto* window = qobject_cast<frmTavrix*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;
 }
 
 }  // namespace
-
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("announcer"));
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 0, 0);
-    hide();
-}
-
-void Announcer::announce(const QString& message) {
-    if (message == accessibleName()) return;
-    setAccessibleName(message);
-    Q_EMIT announced(message);
-    if (!QAccessible::isActive()) return;  // nobody listening: nothing to say
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // The toolkit's own announcement, from the window the screen reader is in.
-    QAccessibleAnnouncementEvent event(window(), message);
-    QAccessible::updateAccessibility(&event);
-#else
-    hide();
-    show();  // a screen reader presents a notification as it appears
-#endif
-}
 
 void InstallAccessibility() {
     static const bool installed = [] {

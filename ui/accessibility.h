@@ -9,27 +9,8 @@
 
 #include <QAccessible>
 #include <QString>
-#include <QWidget>
 
 namespace mensaro {
-
-// Speaks a short message through the screen reader, and shows nothing. From
-// Qt 6.8 on, through the toolkit's announcement. Qt 6.4 has no announcement
-// API, and its AT-SPI bridge sends name and description changes without their
-// text, which Orca cannot present. What Orca does present is a notification
-// appearing, so there this is an empty, zero-sized notification that appears
-// anew with each message.
-class Announcer : public QWidget {
-    Q_OBJECT
-public:
-    explicit Announcer(QWidget* parent);
-    // Says `message`, unless it is what was said last.
-    void announce(const QString& message);
-
-Q_SIGNALS:
-    // Each message said, whether or not a screen reader is listening.
-    void announced(const QString& message);
-};
 
 // Registers Mensaro's accessible interfaces with Qt; call once, before the
 // window exists. Safe to call again.

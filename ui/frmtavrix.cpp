@@ -23,6 +23,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/artwork.h"
 #include "ui/contrast.h"
 #include "ui/keyrepeat.h"
@@ -99,23 +100,23 @@ frmTavrix::frmTavrix(QWidget* parent)
 
 void frmTavrix::CreateControls() {
     // Order is the creation order of the design; tab order is set below.
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kTimerInterval);
+    tmrMotion = new QTimer(this);
+    tmrMotion->setInterval(kTimerInterval);
     lstTo = new ListBox(this);
     lstFrom = new ListBox(this);
     lstType = new ListBox(this);
     txtFrom = new ValueBox(kMaxTypedLength, this);
     cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
-    Image1 = new Picture(mensaro::DrawBanner, this);
-    Label6 = MakeLabel(QStringLiteral("="), this);
+    imgLink = new Picture(mensaro::DrawBanner, this);
+    lblEquals = MakeLabel(QStringLiteral("="), this);
     lblTo = new QLabel(this);
     lblFrom = new QLabel(this);
-    Label5 = MakeLabel(QStringLiteral("To"), this);
-    Label4 = MakeLabel(QStringLiteral("From"), this);
-    Label1 = MakeLabel(QStringLiteral("Select Type"), this);
+    lblToCaption = MakeLabel(QStringLiteral("To"), this);
+    lblFromCaption = MakeLabel(QStringLiteral("From"), this);
+    lblTypeCaption = MakeLabel(QStringLiteral("Select Type"), this);
     lblResult = new QLabel(this);
-    Label3 = MakeLabel(QStringLiteral("Result"), this);
-    Label2 = MakeLabel(QStringLiteral("Enter Value to convert"), this);
+    lblResultCaption = MakeLabel(QStringLiteral("Result"), this);
+    lblValueCaption = MakeLabel(QStringLiteral("Enter Value to convert"), this);
 
     struct Placement {
         QWidget* control;
@@ -130,16 +131,16 @@ void frmTavrix::CreateControls() {
         {lstType, "lstType", "Select Type", 68, 360, 1755, 2190},
         {txtFrom, "txtFrom", "Enter Value to convert", 60, 2940, 2175, 315},
         {cmdExit, "cmdExit", "Exit", 3765, 3690, 1755, 555},
-        {Image1, "Image1", "Open a web page about converting units", 60, 3600, 3330, 735},
-        {Label6, "Label6", "equals", 2280, 2950, 165, 300},
+        {imgLink, "imgLink", "Open a web page about converting units", 60, 3600, 3330, 735},
+        {lblEquals, "lblEquals", "equals", 2280, 2950, 165, 300},
         {lblTo, "lblTo", "To unit", 3540, 3300, 1995, 240},
         {lblFrom, "lblFrom", "From unit", 240, 3300, 1995, 240},
-        {Label5, "Label5", "To", 3780, 60, 255, 240},
-        {Label4, "Label4", "From", 1920, 60, 465, 240},
-        {Label1, "Label1", "Select Type", 68, 60, 1095, 240},
+        {lblToCaption, "lblToCaption", "To", 3780, 60, 255, 240},
+        {lblFromCaption, "lblFromCaption", "From", 1920, 60, 465, 240},
+        {lblTypeCaption, "lblTypeCaption", "Select Type", 68, 60, 1095, 240},
         {lblResult, "lblResult", "Result", 2460, 2940, 3075, 315},
-        {Label3, "Label3", "Result", 2460, 2700, 870, 240},
-        {Label2, "Label2", "Enter Value to convert", 75, 2700, 1950, 240},
+        {lblResultCaption, "lblResultCaption", "Result", 2460, 2700, 870, 240},
+        {lblValueCaption, "lblValueCaption", "Enter Value to convert", 75, 2700, 1950, 240},
     };
     // clang-format on
     for (const Placement& p : layout) {
@@ -147,8 +148,7 @@ void frmTavrix::CreateControls() {
         p.control->setAccessibleName(QString::fromLatin1(p.accessibleName));
         p.control->setGeometry(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
     }
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    announcer_ = new mensaro::Announcer(this);
+    announcer = new mensaro::Announcer(this);
 
     txtFrom->setFont(MonoFont(9.75));
     txtFrom->setText(QStringLiteral("1"));  // before the change handler is connected: no conversion yet
@@ -157,13 +157,13 @@ void frmTavrix::CreateControls() {
     cmdExit->setToolTip(QStringLiteral("Close the application"));
 
     // The picture at its own size inside a one-pixel border, never scaled.
-    Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Image1->setLineWidth(1);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("Visit my website"));
+    imgLink->setFrameStyle(QFrame::Box | QFrame::Plain);
+    imgLink->setLineWidth(1);
+    imgLink->setAlignment(Qt::AlignCenter);
+    imgLink->setCursor(Qt::PointingHandCursor);
+    imgLink->setToolTip(QStringLiteral("Visit my website"));
 
-    Label6->setFont(SansFont(12, true));
+    lblEquals->setFont(SansFont(12, true));
 
     lblTo->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblFrom->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -178,9 +178,8 @@ void frmTavrix::CreateControls() {
 
     // Screen readers give the tool tip as the description.
     for (QWidget* control : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(cmdExit),
-                             static_cast<QWidget*>(Image1), static_cast<QWidget*>(lblResult)})
+                             static_cast<QWidget*>(imgLink), static_cast<QWidget*>(lblResult)})
         control->setAccessibleDescription(control->toolTip());
-    lblResult->setAccessibleName(tr("Result"));
 
     // Tab cycle: value box, Exit, then the three lists left to right.
     setTabOrder(txtFrom, cmdExit);
@@ -189,7 +188,7 @@ void frmTavrix::CreateControls() {
     setTabOrder(lstFrom, lstTo);
     setTabOrder(lstTo, txtFrom);
 
-    Timer1->start();
+    tmrMotion->start();
 }
 
 void frmTavrix::ConnectHandlers() {
@@ -210,10 +209,10 @@ void frmTavrix::ConnectHandlers() {
 
     // Keys for what otherwise takes the mouse: copy the result, open the page.
     // A held key acts once: one copy, one browser tab.
-    keyRepeats_ = new KeyRepeatWatch(this);
+    keyRepeats = new KeyRepeatWatch(this);
     const auto once = [this](void (frmTavrix::*action)()) {
         return [this, action] {
-            if (!keyRepeats_->repeating()) (this->*action)();
+            if (!keyRepeats->repeating()) (this->*action)();
         };
     };
     for (auto* shortcut :
@@ -221,10 +220,10 @@ void frmTavrix::ConnectHandlers() {
           new QShortcut(QKeySequence(Qt::Key_F1), this, this, once(&frmTavrix::Image1_Click))})
         shortcut->setAutoRepeat(false);
 
-    connect(Timer1, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
+    connect(tmrMotion, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
     connect(cmdExit, &QPushButton::clicked, this, &frmTavrix::cmdExit_Click);
     lblResult->installEventFilter(this);
-    Image1->installEventFilter(this);
+    imgLink->installEventFilter(this);
 }
 
 // The unit labels are named for screen readers by their role and the unit.
@@ -240,10 +239,10 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
 // readers, with its unit ("17.78 Centimeter"), and by resultShown. Moving the
 // result text (Timer1_Timer) is not news.
 void frmTavrix::PublishResult() {
-    if (holdResult_) return;
+    if (holdResult) return;
     const QString result = lblResult->text();
     lblResult->setAccessibleName(tr("Result: %1").arg(result));
-    announcer_->announce(tr("%1 %2").arg(result, lstTo->spokenText(lstTo->currentRow())));
+    announcer->announce(tr("%1 %2").arg(result, lstTo->spokenText(lstTo->currentRow())));
     Q_EMIT resultShown(result);
 }
 
@@ -262,10 +261,16 @@ void frmTavrix::Form_Load() {
 }
 
 void frmTavrix::ShowConversion(int category, int from, int to, const QString& value) {
-    lstType->setCurrentRow(category);
-    lstFrom->setCurrentRow(from);
-    lstTo->setCurrentRow(to);
-    txtFrom->writeText(value);
+    {
+        // Each step converts on its way; only the conversion asked for is news.
+        const QScopedValueRollback hold(holdResult, true);
+        lstType->setCurrentRow(category);
+        lstFrom->setCurrentRow(from);
+        lstTo->setCurrentRow(to);
+        txtFrom->writeText(value);
+    }
+    PublishResult();
+    SelectLen();  // the value box kept the focus, so it selected nothing itself
 }
 
 void frmTavrix::lstType_Click() {
@@ -280,9 +285,9 @@ void frmTavrix::lstType_Click() {
 }
 
 void frmTavrix::LoadUnits() {
-    if (auto table = mensaro::CategoryTable(lstType->selectedText().toStdString())) UnitList = std::move(*table);
-    for (std::size_t i = 0; i < UnitList.size() / 2; ++i) {
-        const std::string_view name = mensaro::UnitName(UnitList, i);
+    if (auto table = mensaro::CategoryTable(lstType->selectedText().toStdString())) unitList = std::move(*table);
+    for (std::size_t i = 0; i < unitList.size() / 2; ++i) {
+        const std::string_view name = mensaro::UnitName(unitList, i);
         // The separator shows as a line of hyphens and is spoken as what it is.
         const QString spoken = name == mensaro::kSeparatorName ? tr("separator") : QString();
         lstFrom->appendEntry(FromCore(name), spoken);
@@ -315,7 +320,7 @@ void frmTavrix::DoCalc() {
     const int from = lstFrom->currentRow();
     const int to = lstTo->currentRow();
     const std::string category = lstType->selectedText().toStdString();
-    const QString result = FromCore(mensaro::ConvertValue(UnitList, category, value, from, to));
+    const QString result = FromCore(mensaro::ConvertValue(unitList, category, value, from, to));
     ShowText(lblResult, result);
     PublishResult();
 
@@ -341,7 +346,7 @@ void frmTavrix::txtFrom_KeyDown(int keyCode) {
     } else if (keyCode == Qt::Key_Escape) {
         {
             // Only the final "0" is news; the conversion of "" on the way is not.
-            const QScopedValueRollback hold(holdResult_, true);
+            const QScopedValueRollback hold(holdResult, true);
             txtFrom->writeText(QString());
         }
         ShowText(lblResult, QStringLiteral("0"));
@@ -356,19 +361,19 @@ void frmTavrix::SelectLen() { txtFrom->setSelection(0, static_cast<int>(txtFrom-
 void frmTavrix::Timer1_Timer() {
     const int side = SideOf(lblResult->alignment());
     if (side == kLeft || side == kRight) {
-        LastSide = static_cast<quint8>(side);
+        lastSide = static_cast<quint8>(side);
         lblResult->setAlignment(AlignmentOf(kCentre));
     } else {
-        lblResult->setAlignment(AlignmentOf(LastSide == kLeft ? kRight : kLeft));
+        lblResult->setAlignment(AlignmentOf(lastSide == kLeft ? kRight : kLeft));
     }
 }
 
 void frmTavrix::lblResult_Click() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString text = lblResult->text();
-    clipboard->setText(text, clipboardMode_);
+    clipboard->setText(text, clipboardMode);
     // Reading it back is the only way to learn that no clipboard could be had.
-    if (clipboard->text(clipboardMode_) == text) return;
+    if (clipboard->text(clipboardMode) == text) return;
     // Shown once the click is over: the click itself would hide the tip.
     QTimer::singleShot(0, lblResult, [this] {
         QToolTip::showText(lblResult->mapToGlobal(QPoint(0, lblResult->height())),
@@ -418,8 +423,8 @@ void frmTavrix::closeEvent(QCloseEvent* event) {
 void frmTavrix::UpdateMotion() {
     const QWindow* handle = windowHandle();
     const bool seen = isVisible() && !isMinimized() && handle && handle->isExposed();
-    if (seen && !Timer1->isActive()) Timer1->start();
-    if (!seen && Timer1->isActive()) Timer1->stop();
+    if (seen && !tmrMotion->isActive()) tmrMotion->start();
+    if (!seen && tmrMotion->isActive()) tmrMotion->stop();
 }
 
 void frmTavrix::showEvent(QShowEvent* event) {
@@ -444,18 +449,21 @@ bool frmTavrix::eventFilter(QObject* watched, QEvent* event) {
     }
     // Only the two clickable labels get click behaviour; the native window
     // sees every mouse event first and is no widget.
-    QLabel* const label = watched == lblResult ? lblResult : watched == Image1 ? Image1 : nullptr;
+    QLabel* const label = watched == lblResult ? lblResult : watched == imgLink ? imgLink : nullptr;
     if (!label) return QWidget::eventFilter(watched, event);
+    // A double click is press, release, double click, release. On the
+    // picture that is one click: a second browser tab does harm. On the
+    // result each release copies what it shows then, which a key pressed in
+    // between may have changed.
     if (event->type() == QEvent::MouseButtonDblClick) {
-        // A double click is press, release, double click, release: one click.
-        doubleClicked_ = label;
+        pictureDoubleClicked = label == imgLink;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool endsDoubleClick = std::exchange(doubleClicked_, nullptr) == label;
+        const bool endsDoubleClick = std::exchange(pictureDoubleClicked, false) && label == imgLink;
         if (!endsDoubleClick && mouse->button() == Qt::LeftButton &&
             label->rect().contains(mouse->position().toPoint())) {
             if (label == lblResult) lblResult_Click();
-            if (label == Image1) Image1_Click();
+            if (label == imgLink) Image1_Click();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -5,6 +5,7 @@
 // the result label, and a few small extras (moving result, copy on click,
 // web link, exit). Handlers gather the inputs and hand them to the core's
 // ConvertValue; all arithmetic and text rules live in core/.
+// Members are lowerCamelCase; a control is named by kind (lst txt lbl cmd tmr img), then role.
 #pragma once
 
 #include <QClipboard>
@@ -52,7 +53,6 @@ protected:
 
 private:
     friend class TestFrmTavrix;
-    friend class TestSoak;
 
     void CreateControls();
     void ConnectHandlers();
@@ -76,7 +76,8 @@ private:
     void txtFrom_KeyDown(int keyCode);
     void SelectLen();
 
-    // Motion, clipboard, link, exit.
+    // Motion, clipboard, link, exit. Timer1_Timer ticks for tmrMotion,
+    // Image1_Click answers imgLink.
     void Timer1_Timer();
     void UpdateMotion();
     void lblResult_Click();
@@ -85,35 +86,35 @@ private:
     void cmdExit_Click();
 
     // The controls, in creation order.
-    QTimer* Timer1 = nullptr;
+    QTimer* tmrMotion = nullptr;
     ListBox* lstTo = nullptr;
     ListBox* lstFrom = nullptr;
     ListBox* lstType = nullptr;
     ValueBox* txtFrom = nullptr;
     QPushButton* cmdExit = nullptr;
-    Picture* Image1 = nullptr;
-    QLabel* Label6 = nullptr;
+    Picture* imgLink = nullptr;
+    QLabel* lblEquals = nullptr;
     QLabel* lblTo = nullptr;
     QLabel* lblFrom = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* lblToCaption = nullptr;
+    QLabel* lblFromCaption = nullptr;
+    QLabel* lblTypeCaption = nullptr;
     QLabel* lblResult = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* lblResultCaption = nullptr;
+    QLabel* lblValueCaption = nullptr;
 
     // The table of the current category; empty until Form_Load loads one.
-    mensaro::UnitList UnitList;
+    mensaro::UnitList unitList;
     // The side the result text last moved to the centre from: 0 left, 1 right.
-    quint8 LastSide = 0;
+    quint8 lastSide = 0;
     // Tells screen readers each new result.
-    mensaro::Announcer* announcer_ = nullptr;
-    // Set while a key's own steps run, so only their final result is told.
-    bool holdResult_ = false;
+    mensaro::Announcer* announcer = nullptr;
+    // Set while the steps of one action run, so only their final result is told.
+    bool holdResult = false;
     // Tells a held key's repeats from its first press.
-    KeyRepeatWatch* keyRepeats_ = nullptr;
-    // The label whose double click is under way: its closing release is no click.
-    QLabel* doubleClicked_ = nullptr;
+    KeyRepeatWatch* keyRepeats = nullptr;
+    // A double click on the picture is under way: its closing release is no click.
+    bool pictureDoubleClicked = false;
     // Where a click on the result copies to: the system clipboard.
-    QClipboard::Mode clipboardMode_ = QClipboard::Clipboard;
+    QClipboard::Mode clipboardMode = QClipboard::Clipboard;
 };

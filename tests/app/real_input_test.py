@@ -4,23 +4,26 @@
 """The real program under real input: on a private X server, every button on
 every control, drags, the designed keys, keys with a button held, then a seeded
 random run, all sent through XTEST (xdotool). The program must live through
-each step, copy the result a left click asks for, open the page once per click
-or key press, and end with code 0 on Alt+X.
+each step, copy what the result shows when it is clicked, open the page once
+per click or key press, and end with code 0 on Alt+X. Where each control is,
+the program's accessibility tree says.
   real_input_test.py <mensaro> [events]
 MENSARO_REAL_SEED replays a run."""
 
 import os
 import random
-import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-if "MENSARO_X_READY" not in os.environ:
+if "MENSARO_X_READY" not in os.environ:  # a private D-Bus session (for the tree) and X server
     os.environ["MENSARO_X_READY"] = "1"
-    os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 800x600x24", sys.executable] + sys.argv)
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 800x600x24",
+                                   sys.executable] + sys.argv)
+
+import pyatspi  # noqa: E402 (reaches the accessibility bus of the session above)
 
 program = sys.argv[1]
 events = int(sys.argv[2]) if len(sys.argv) > 2 else 2000
@@ -28,21 +31,17 @@ seed = int(os.environ.get("MENSARO_REAL_SEED") or random.SystemRandom().randrang
 scratch = tempfile.mkdtemp()
 failures = []
 
-# The controls in window pixels (left, top, width, height); the timer has no place.
-CONTROLS = {
-    "lstTo": (253, 24, 117, 146), "lstFrom": (129, 24, 117, 146), "lstType": (5, 24, 117, 146),
-    "txtFrom": (4, 196, 145, 21), "cmdExit": (251, 246, 117, 37), "Image1": (4, 240, 222, 49),
-    "Label6": (152, 197, 11, 20), "lblTo": (236, 220, 133, 16), "lblFrom": (16, 220, 133, 16),
-    "Label5": (252, 4, 17, 16), "Label4": (128, 4, 31, 16), "Label1": (5, 4, 73, 16),
-    "lblResult": (164, 196, 205, 21), "Label3": (164, 180, 58, 16), "Label2": (5, 180, 130, 16),
-    "window": (300, 185, 1, 1),
-}
-RESULT = re.compile(r"0|-?\d+\.\d\d+|Overflow")
+
+def wait_for(get, ok=bool, seconds=10):
+    """Calls get() until ok() takes what it returns, or the time is up; returns its last answer."""
+    end = time.monotonic() + seconds
+    while not ok(value := get()) and time.monotonic() < end:
+        time.sleep(0.05)
+    return value
 
 
-def centre(name):
-    left, top, width, height = CONTROLS[name]
-    return left + width // 2, top + height // 2
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True, timeout=30).stdout
 
 
 def xdo(*args):
@@ -53,28 +52,40 @@ def at(x, y, *then):
     xdo("mousemove", "--window", window, x, y, *then)
 
 
+def centre(name):
+    left, top, width, height = controls[name]
+    return left + width // 2, top + height // 2
+
+
+def on(name, x, y, margin=2):
+    left, top, width, height = controls[name]
+    return left - margin <= x < left + width + margin and top - margin <= y < top + height + margin
+
+
 def clipboard():
-    got = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True, timeout=10)
-    return got.stdout
+    return output("xclip", "-o", "-selection", "clipboard")
 
 
 def set_clipboard(text):
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text, text=True, check=True)
+    wait_for(clipboard, lambda got: got == text)  # xclip takes the clipboard after it has returned
 
 
 def pages():
-    try:
-        with open(f"{scratch}/opened") as log:
-            return len(log.readlines())
-    except FileNotFoundError:
-        return 0
+    log = f"{scratch}/opened"
+    return len(open(log).readlines()) if os.path.exists(log) else 0
+
+
+def menu_open():
+    """A window of the program's on screen besides its own, and no tool tip."""
+    return any(w != window and "TOOLTIP" not in output("xprop", "-id", w, "_NET_WM_WINDOW_TYPE")
+               for w in output("xdotool", "search", "--onlyvisible", "--class", "mensaro").split())
 
 
 def check(ok, what):
     if not ok:
         failures.append(what)
         print(f"FAIL: {what} (replay: MENSARO_REAL_SEED={seed})")
-    return ok
 
 
 def alive(step):
@@ -84,18 +95,15 @@ def alive(step):
         finish()
 
 
-def copied(expected, step):
-    """A left click on the result copies what it shows."""
+def copied(step, expected=None, *first):
+    """A left click on the result copies what it shows. `first` goes just before it, quick enough for a click
+    there and this one to make a double click; the copy must then be `expected`."""
     set_clipboard("nothing copied")
-    time.sleep(0.5)  # past the double-click interval: a click just before would make this its second half
-    at(*centre("lblResult"), "click", 1)
+    at(*centre(RESULT), *first, "click", 1)
     alive(step)
-    for _ in range(50):  # the program takes the clipboard once it has seen the click
-        got = clipboard()
-        if got != "nothing copied":
-            break
-        time.sleep(0.1)
-    return check(RESULT.fullmatch(got) and (expected is None or got == expected), f"{step}: copied {got!r}")
+    got = wait_for(clipboard, lambda text: text == expected if expected else text != "nothing copied")
+    shown = result_label.name.removeprefix("Result: ")
+    check(got == shown and expected in (None, got), f"{step}: copied {got!r}; the result shows {shown!r}")
 
 
 def ends(what):
@@ -120,17 +128,28 @@ def finish():
     sys.exit(1 if failures else 0)
 
 
+def ours(app, pid):
+    try:
+        return app is not None and app.get_process_id() == pid
+    except Exception:  # gone since the desktop listed it
+        return False
+
+
 def start():
+    """The program, once its value box has the keyboard: the process, its window, and its frame in the tree."""
     env = dict(os.environ, PATH=f"{scratch}:{os.environ['PATH']}", QT_QPA_PLATFORM="xcb", HOME=scratch,
-               UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1",
                ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "abort_on_error=1:detect_leaks=0"))
     for variable in ("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"):
         env.pop(variable, None)  # the link goes to xdg-open, which is ours
     started = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=open(f"{scratch}/err", "a"))
-    found = subprocess.run(["xdotool", "search", "--sync", "--name", "^Mensaro$"], capture_output=True, text=True,
-                           timeout=30).stdout.split()
-    time.sleep(0.5)
-    return started, found[0]
+    found = output("xdotool", "search", "--sync", "--name", "^Mensaro$").split()
+    app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if ours(a, started.pid)), None), bool, 30)
+    if app is None:
+        sys.exit("FAIL: the program never appeared in the accessibility tree")
+    value_box = next(child for child in app[0] if child.getRoleName() == "text")
+    wait_for(lambda: value_box.getState().contains(pyatspi.STATE_FOCUSED))
+    return started, found[0], app[0]
 
 
 # The browser: a stand-in that logs each page it is handed.
@@ -138,61 +157,62 @@ with open(f"{scratch}/xdg-open", "w") as stub:
     stub.write(f'#!/bin/sh\necho "$1" >>"{scratch}/opened"\n')
 os.chmod(f"{scratch}/xdg-open", 0o755)
 
-proc, window = start()
-at(*centre("cmdExit"), "click", 1)
+proc, window, frame = start()
+# Each control with a place, by role and name: its left, top, width and height in the window.
+boxes = {f"{c.getRoleName()} {c.name}": c.queryComponent().getExtents(pyatspi.WINDOW_COORDS) for c in frame}
+controls = {name: (b.x, b.y, b.width, b.height) for name, b in boxes.items() if b.width > 0}
+EXIT, RESULT, VALUE, PICTURE = (next(name for name in controls if name.startswith(kind))
+                                for kind in ("push button", "label Result: ", "text", "image"))
+size = frame.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+width, height = size.width, size.height
+# The bare window: its free point nearest the middle.
+controls["the window"] = (*min(((x, y) for x in range(0, width, 4) for y in range(0, height, 4)
+                                if not any(on(name, x, y) for name in controls)),
+                               key=lambda p: abs(p[0] - width // 2) + abs(p[1] - height // 2)), 1, 1)
+at(*centre(EXIT), "click", 1)
 ends("a click on Exit")
 
-proc, window = start()
-copied("1.00", "start-up")
+proc, window, frame = start()
+result_label = next(child for child in frame if child.name.startswith("Result: "))
+# The first clicks on the result: a click, Up, then a click that ends a double click: the new result is copied.
+copied("a click, Up and a click", "1.001", "click", 1, "key", "Up")
 
 # The context menu's Paste goes in at the caret.
 set_clipboard("25.00")
-at(*centre("txtFrom"), "click", 1)
-xdo("type", "25")
+at(*centre(VALUE), "click", 1, "type", "25")
 xdo("key", "End")
-at(*centre("txtFrom"), "click", 3)
-time.sleep(0.3)
+at(*centre(VALUE), "click", 3)
+check(wait_for(menu_open), "a right click on the value box opened no menu")
 xdo("key", "p")
 alive("context menu paste")
-copied("2525.00", "context menu paste")
+copied("context menu paste", "2525.00")
 
 # One page per press: a click, a double click, F1 held past its repeat delay.
-for name, action in (("a click on the picture", lambda: at(*centre("Image1"), "click", 1)),
-                     ("a double click on the picture", lambda: at(*centre("Image1"), "click", "--repeat", 2,
+for name, action in (("a click on the picture", lambda: at(*centre(PICTURE), "click", 1)),
+                     ("a double click on the picture", lambda: at(*centre(PICTURE), "click", "--repeat", 2,
                                                                   "--delay", 80, 1)),
                      ("F1 held", lambda: (xdo("keydown", "F1"), time.sleep(1.5), xdo("keyup", "F1")))):
     before = pages()
     action()
     alive(name)
-    for _ in range(100):  # the stand-in browser starts when the program gets to it
-        if pages() > before:
-            break
-        time.sleep(0.1)
+    wait_for(pages, lambda count: count > before)  # the stand-in browser starts when the program gets to it
     time.sleep(1)  # time for a second page, if one is coming
     check(pages() == before + 1, f"{name} opened {pages() - before} pages")
-check(pages() == 3, f"one click, one double click and one held key opened {pages()} pages")
 
-# Every button on every control, and on the bare window; Exit only with the
-# buttons that do not press it.
-for name in CONTROLS:
-    x, y = centre(name)
-    for button, clicks in ((1, 1), (3, 1), (2, 1), (1, 2), (4, 1), (5, 1)):
-        if name == "cmdExit" and button == 1:
-            continue
-        at(x, y, "click", "--repeat", clicks, "--delay", 60, button)
-        alive(f"button {button} x{clicks} on {name}")
-    xdo("key", "Escape")  # closes the value box's context menu
-copied(None, "every button")
-
-# Drags from each control to the next, each button.
-names = list(CONTROLS)
+# Every button on every control and on the bare window, and drags from each
+# to the next; no left press on Exit.
+names = list(controls)
 for here, there in zip(names, names[1:] + names[:1]):
-    for button in (1, 3):
-        if here == "cmdExit" and button == 1:
+    for button, clicks in ((1, 1), (3, 1), (2, 1), (1, 2), (4, 1), (5, 1), (1, 0), (3, 0)):  # 0: a drag
+        if here == EXIT and button == 1:
             continue
-        at(*centre(here), "mousedown", button, "mousemove", "--window", window, *centre(there), "mouseup", button)
-        alive(f"a drag with button {button} from {here} to {there}")
-    xdo("key", "Escape")
+        if clicks:
+            at(*centre(here), "click", "--repeat", clicks, "--delay", 60, button)
+        else:
+            at(*centre(here), "mousedown", button, "mousemove", "--window", window, *centre(there), "mouseup", button)
+        alive(f"button {button} x{clicks} on {here}" if clicks else f"a drag with button {button} to {there}")
+    xdo("key", "Escape")  # closes the value box's context menu
+copied("every button")
 
 # The designed keys, then the same with a button held down.
 KEYS = ["Up", "Down", "Escape", "Tab", "shift+Tab", "ctrl+shift+c", "1", "period", "5", "minus", "BackSpace",
@@ -200,46 +220,33 @@ KEYS = ["Up", "Down", "Escape", "Tab", "shift+Tab", "ctrl+shift+c", "1", "period
 for key in KEYS:
     xdo("key", key)
     alive(f"key {key}")
-for name in ("txtFrom", "lstFrom", "lblResult", "Image1", "window"):
+for name in (VALUE, "list From unit", RESULT, PICTURE, "the window"):
     for key in ("Up", "Down", "Escape", "Tab", "7"):
         at(*centre(name), "mousedown", 1, "key", key, "mouseup", 1)
         alive(f"key {key} with button 1 held on {name}")
-copied(None, "keys")
+copied("keys")
 
 # The random run. Left presses on Exit, Space and Return (which press a
 # focused Exit) and Alt+X would end it, so they are left for the end.
 rng = random.Random(seed)
-width, height = 374, 295
 for step in range(events):
-    x, y = rng.randrange(width), rng.randrange(height)
-    left, top, w, h = CONTROLS["cmdExit"]
-    on_exit = left - 2 <= x < left + w + 2 and top - 2 <= y < top + h + 2
     if step % 50 == 49:  # a round trip through the program: it still answers
         xdo("key", "Escape")
-        copied(None, f"step {step}")
-    kind = rng.randrange(5)
-    if kind == 0:
-        button = rng.choice((2, 3, 4, 5) if on_exit else (1, 1, 2, 3, 4, 5))
-        at(x, y, "click", "--repeat", rng.choice((1, 1, 2)), "--delay", rng.randrange(20, 120), button)
-        what = f"button {button} at {x},{y}"
-    elif kind == 1:
-        button = rng.choice((3, 2) if on_exit else (1, 3, 2))
-        x2, y2 = rng.randrange(width), rng.randrange(height)
-        at(x, y, "mousedown", button, "mousemove", "--window", window, x2, y2, "mouseup", button)
-        what = f"a drag with button {button} from {x},{y} to {x2},{y2}"
-    elif kind == 2:
-        button = rng.choice((2, 3) if on_exit else (1, 2, 3))
-        key = rng.choice(KEYS)
-        at(x, y, "mousedown", button, "key", key, "mouseup", button)
-        what = f"key {key} with button {button} held at {x},{y}"
+        copied(f"step {step}")
+    x, y, x2, y2 = rng.randrange(width), rng.randrange(height), rng.randrange(width), rng.randrange(height)
+    button, key, kind = rng.choice((2, 3) if on(EXIT, x, y) else (1, 2, 3)), rng.choice(KEYS), rng.randrange(5)
+    # A click (or a turn of the wheel), a drag, a key with a button held, or a key alone.
+    sent = (("click", "--repeat", rng.choice((1, 1, 2)), "--delay", rng.randrange(20, 120), rng.choice((button, 4, 5))),
+            ("mousedown", button, "mousemove", "--window", window, x2, y2, "mouseup", button),
+            ("mousedown", button, "key", key, "mouseup", button))[kind] if kind < 3 else ()
+    if sent:
+        at(x, y, *sent)
     else:
-        key = rng.choice(KEYS)
         xdo("key", key)
-        what = f"key {key}"
-    alive(f"step {step}: {what}")
+    alive(f"step {step}: {' '.join(map(str, sent))} at {x},{y}" if sent else f"step {step}: key {key}")
 
 xdo("key", "Escape")
-copied(None, "the random run")
+copied("the random run")
 xdo("key", "alt+x")
 ends("Alt+X")
 finish()

@@ -49,18 +49,18 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"8 oz in g", "8 Ounce > Gram"}, {"90 min to h", "90 Minute > Hour"}, {"3 days to hours", "3 Day > Hour"},
     {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"}, {"  1e3 m as km ", "1e3 Meter > Kilometer"},
     {"1 m in in", "1 Meter > Inch"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
-    {".5 l into ml", ".5 Liter > Mililiter"}, {"+3 fahrenheit celsius", "+3 Farenhite > Celsius"},
+    {".5 l into ml", ".5 Liter > Mililiter"}, {"1 m AS km", "1 Meter > Kilometer"}, {"+3 fahrenheit celsius", "+3 Farenhite > Celsius"},
     // Not a conversion, each told why.
     {"12 in", "no target:missing the unit to convert to"}, {"12", "usage:is only a number"},
     {"", "usage:nothing to convert"}, {" \t", "usage:nothing to convert"}, {"in to cm", "usage:does not start with a number"},
-    {"firefox", "usage:does not start with a number"}, {"12 to", "usage:missing the units"}, {"12 to to", "ambiguous:Tonne or Ton"},
+    {"firefox", "usage:does not start with a number"}, {"12 to", "usage:missing the units"}, {"12 in =", "usage:unknown unit '='"}, {"12 to to", "ambiguous:Tonne or Ton"},
     {"1 to gram", "ambiguous:it could be Tonne or Ton"}, {"1 pint to l", "ambiguous:Pint UK, Pint US Dry or Pint US Liquid"},
     {"1 inch gram", "usage:'Inch' is a unit of Distance and 'Gram' of Weight"}, {"60 mph to km/h", "usage:unknown unit"},
     {"12 in to xyz", "usage:unknown unit 'xyz'; the units of Distance are Inch, Feet"},
     {"12 \x1b[2J to cm", "usage:unknown unit '\\x1b[2J'"}, {"12 \xff to cm", "usage:not valid UTF-8"},
     {std::string(300, '1') + " in cm", "usage:too long"},
     {"1,5 in cm", "value:'1,5' is not a number: the decimal point is '.'"}, {"1.2.3 in cm", "value:'1.2.3' is not a number"},
-    {"5 6 in cm", "value:'5 6' is not a number: a blank inside it"}, {"\u22125 in cm", "value:the minus sign is '-'"},
+    {"5 9 in cm", "value:'5 9' is not a number: a blank inside it"}, {"\u22125 in cm", "value:the minus sign is '-'"},
     {"\uFF11\uFF12 in cm", "value:the digits are 0 to 9"},
 };
 
@@ -87,6 +87,14 @@ const std::pair<std::string, std::string> kSuggestions[] = {
     {"1,5 in cm", ""}, {"1E308 mi to in", ""}, {"12 in\x01 cm", ""}, {std::string(257, '1') + " in cm", ""},
 };
 // clang-format on
+
+TEST(NumberProblem, AcceptsWhatTheBoxReadsWholeAndSaysWhyNot) {
+    for (const char* number : {"12", " 1e3 ", ".5", "5.", "+3", "&HFF", "-0", "\t-40\t", "1E999"})
+        EXPECT_EQ(mensaro::NumberProblem(number), "") << number;
+    for (const char* text : {"", "abc", "5 6", "1.2.3", "0x10", "inf", "nan", "\u22125", "12abc", "&H", "1e", "- 3"})
+        EXPECT_NE(mensaro::NumberProblem(text), "") << text;
+    EXPECT_EQ(mensaro::NumberProblem(std::string(100, '7') + "x"), "'" + std::string(60, '7') + "'... is not a number");
+}
 
 TEST(ReadQuery, ReadsTheFormsPeopleWrite) {
     // One after another, each twice, as a stream reads them: the units of the

@@ -21,6 +21,7 @@ TEST(Utf8Length, MeasuresWholeSequencesOnly) {
                                                              {"\xf4\x90\x80\x80", 0},
                                                              {"\xe2\x82", 0}};
     for (const auto& [text, length] : rows) EXPECT_EQ(mensaro::Utf8Length(text), length) << text;
+    EXPECT_EQ(mensaro::Utf8Length(std::string_view("\xc3\xa9", 1)), 0u);  // the rest lies beyond the text
     EXPECT_TRUE(mensaro::IsUtf8("12 °F → ℃"));
     EXPECT_FALSE(mensaro::IsUtf8("12\xff"));
 }

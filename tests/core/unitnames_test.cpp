@@ -79,6 +79,14 @@ TEST(MatchUnit, EveryNameFindsItsOwnUnit) {
     EXPECT_GT(names, 200u);
 }
 
+TEST(ListNamesStartingWith, OffersListNamesOnly) {
+    EXPECT_EQ(Names(mensaro::ListNamesStartingWith("na")), "Nautical Mile");
+    EXPECT_EQ(Names(mensaro::ListNamesStartingWith("sq.mil")), "Sq.Mile|Sq.Milimeter");
+    EXPECT_EQ(Names(mensaro::ListNamesStartingWith("m", 5)), "Minute");
+    EXPECT_EQ(Names(mensaro::ListNamesStartingWith("", 4)), "Celsius|Farenhite|Kelvin");
+    EXPECT_EQ(Names(mensaro::ListNamesStartingWith("cm")), "");
+}
+
 TEST(MatchCategory, TakesAnyCaseTheRightSpellingOrAStart) {
     const std::pair<const char*, std::optional<std::size_t>> rows[] = {
         {"distance", 0}, {"Temperature", 4},  {"temp", 4},         {"TEMPRATURE", 4},

@@ -5,7 +5,9 @@
 // never NaN, blind to what follows the number and to blanks. FormatByPattern:
 // well-formed text, the right number of decimals, no "-0.00", close to the
 // value. WriteNumber: plain digits that read back. ConvertValue: a
-// well-formed result, and a unit to itself gives the value. A failed assert
+// well-formed result, and a unit to itself gives the value. The same text
+// as a query: a conversion or a reason, never both; what the search box
+// offers has an id that names it again. A failed assert
 // aborts, which libFuzzer reports with the input; the checks are the point
 // of the harness, so they stay on in any build type.
 #undef NDEBUG
@@ -21,6 +23,7 @@
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "core/suggest.h"
 
 namespace {
 
@@ -93,5 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (from == to) assert(result == shown);
     // Outside the table there is nothing to show, never a crash.
     assert(mensaro::ConvertValue(table, category, value, units, 0).empty());
+
+    const mensaro::Reading reading = mensaro::ReadQuery(value);
+    assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
+    assert(reading.conversion.has_value() == reading.message.empty());
+    for (const mensaro::Conversion& offered : mensaro::Suggest(value))
+        assert(mensaro::FromId(mensaro::IdOf(offered)) == offered);
+    if (const auto named = mensaro::FromId(value)) assert(mensaro::IdOf(*named) == value);
     return 0;
 }

@@ -41,7 +41,7 @@ def outside(share, helper):
         for folder in (home, f"{scratch}/bin"):
             os.makedirs(folder)
         with open(os.open(stand_in, os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
-            f.write(f"#!/usr/bin/python3\nimport json, sys\n"
+            f.write(f"#!/usr/bin/python3\nimport json, sys\nprint(sys.argv, file=sys.stderr)\n"
                     f"open({scratch + '/launched'!r}, 'a').write(json.dumps(sys.argv[1:]) + '\\n')\n")
         # The build tree's activation file, with the stand-in for the window.
         service = f"{scratch}/share/dbus-1/services/{NAME}.service"
