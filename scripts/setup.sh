@@ -8,8 +8,9 @@
 set -euo pipefail
 task=${1:-build}
 
-# Package names are the same on both releases; compilers and tools stay
-# unversioned so each release brings its own.
+# Package names are the same on both releases, but for KRunner's library
+# (KF5 on Debian 12, KF6 on 13); compilers and tools stay unversioned so each
+# release brings its own.
 codename=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
 case $codename in
     bookworm | trixie) ;;
@@ -35,7 +36,8 @@ if [[ $task == test ]]; then
                file desktop-file-utils appstream
                lintian devscripts reuse mandoc groff-base weston
                xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca
-               dbus-daemon python3-gi)
+               dbus-daemon python3-gi gnome-shell)
+    if [[ $codename == bookworm ]]; then packages+=(libkf5runner-dev); else packages+=(libkf6runner-dev); fi
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8)
 
