@@ -18,7 +18,7 @@ struct CatalogueUnit {
     // The other names people type for it, '|' between them. "Ton" and
     // "Tonne" have none: their weights are the program's own, and no common
     // word means either.
-    std::string_view aliases = {};
+    std::string_view aliases;
 };
 
 constexpr std::string_view kSeparator = kSeparatorName;
@@ -38,7 +38,7 @@ constexpr CatalogueUnit kDistance[] = {
     {"Furlong", "7920", "fur|furlongs"},
     {"Mile", "63360", "mi|miles"},
     {"Nautical Mile", "72900", "nmi|nautical miles"},
-    {kSeparator, "1"},
+    {kSeparator, "1", ""},
     {"Millimeter", ".0393700787401575", "mm|millimeters|millimetre|millimetres"},
     {"Centimeter", "0.393700787401575", "cm|centimeters|centimetre|centimetres"},
     {"Meter", "39.3700787401575", "m|meters|metre|metres"},
@@ -55,7 +55,7 @@ constexpr CatalogueUnit kArea[] = {
     {"Sq.Furlong", "62726400", "square furlong|square furlongs"},
     {"Sq.Mile", "4014489600", "sq mi|mi2|square mile|square miles"},
     {"Sq.Nautical Mile", "5314410000", "sq nmi|nmi2|square nautical mile|square nautical miles"},
-    {kSeparator, "1"},
+    {kSeparator, "1", ""},
     {"Sq.Milimeter", "0.00155000310000620156240312480625", "sq mm|mm2|sq millimeter|square millimeter|square millimeters|square millimetre|square millimetres"},
     {"Sq.Centimeter", "0.155000310000620156240312480625", "sq cm|cm2|square centimeter|square centimeters|square centimetre|square centimetres"},
     {"Sq.Meter", "1550.00310000620156240312480625", "sq m|m2|square meter|square meters|square metre|square metres"},
@@ -66,7 +66,7 @@ constexpr CatalogueUnit kArea[] = {
 constexpr CatalogueUnit kVolume[] = {
     {"Mililiter", "1", "ml|milliliter|milliliters|millilitre|millilitres|cm3|cc"},
     {"Liter", kLiter, "l|liters|litre|litres"},
-    {kSeparator, "1"},
+    {kSeparator, "1", ""},
     {"Cu.Inch", 16.3869047619048, "cu in|in3|cubic inch|cubic inches"},
     {"Fluid Ounce", kLiter * 0.028415, "fl oz|fluid ounces"},
     {"Pint UK", kLiter * 0.5683, "uk pint|imperial pint"},
@@ -81,11 +81,11 @@ constexpr CatalogueUnit kWeight[] = {
     {"Ounce", "28.3495", "oz|ounces"},
     {"Pound", "453.592", "lb|lbs|pounds"},
     {"CWT", "45359.2", "hundredweight"},
-    {"Tonne", "1016050"},
-    {kSeparator, "1"},
+    {"Tonne", "1016050", ""},
+    {kSeparator, "1", ""},
     {"Gram", "1", "g|grams|gramme|grammes"},
     {"Kilogram", "1000", "kg|kilograms|kilo|kilos|kilogramme|kilogrammes"},
-    {"Ton", "1000000"},
+    {"Ton", "1000000", ""},
 };
 
 // Placeholders: temperatures convert by formulas chosen by position.

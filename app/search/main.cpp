@@ -57,5 +57,8 @@ int main(int argc, char* argv[]) {
         bus.unregisterService(name);
         QCoreApplication::quit();
     });
+    // A bus that went away takes every caller with it: nothing left to serve.
+    bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"), QStringLiteral("org.freedesktop.DBus.Local"),
+                QStringLiteral("Disconnected"), QCoreApplication::instance(), SLOT(quit()));
     return QCoreApplication::exec();
 }

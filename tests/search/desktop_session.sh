@@ -7,7 +7,7 @@
 # a home of its own, so nothing of the user's desktop counts, and a stand-in
 # `mensaro` (on PATH and as the service's window) that logs its arguments to
 # $MENSARO_SHOWN_LOG.
-#   desktop_session.sh <build tree's search/share> <client command...>
+#   desktop_session.sh <build tree's app/search/share> <client command...>
 source "$(dirname "$0")/../lib.sh"
 cp -r "$1" "$scratch/share"
 shift
