@@ -29,12 +29,6 @@ bool HasFullwidthDigit(std::string_view text) {
     return false;
 }
 
-// Long text is shown by its start only: the message stays one line.
-std::string Shown(std::string_view text) {
-    constexpr std::size_t kShownBytes = 60;
-    return text.size() <= kShownBytes ? Quoted(text) : Quoted(text.substr(0, kShownBytes)) + "...";
-}
-
 Reading Failure(Fault fault, std::string message, std::vector<Conversion> alternatives = {}) {
     return {std::nullopt, fault, std::move(message), std::move(alternatives)};
 }
@@ -141,6 +135,23 @@ std::vector<Cut> Cuts(std::string_view text) {
     return cuts;
 }
 
+// The text with every space between words a plain blank, which is what the
+// cuts look for.
+std::string WithPlainBlanks(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t length = 0; !text.empty(); text.remove_prefix(length)) {
+        length = std::max<std::size_t>(Utf8Length(text), 1);
+        const bool space = length > 1 && IsWordSpace(CodePoint(text.substr(0, length)));
+        plain += space ? std::string_view(" ") : text.substr(0, length);
+    }
+    return plain;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
 Reading WithValue(Reading reading, std::string_view value) {
     if (reading.conversion) reading.conversion->value = value;
     for (Conversion& alternative : reading.alternatives) alternative.value = value;
@@ -188,16 +199,23 @@ Reading ReadUnits(std::string_view text) {
     if (text.empty()) return Failure(Fault::kUsage, "missing the units to convert between");
     if (text.size() > kLongestQuery) return Failure(Fault::kUsage, "the unit names are too long");
     if (!IsUtf8(text)) return Failure(Fault::kUsage, Shown(text) + " is not valid UTF-8");
+    if (!IsAscii(text)) {
+        const std::string plain = WithPlainBlanks(text);
+        if (plain != text) return ReadUnits(plain);
+    }
 
     const std::vector<Cut> cuts = Cuts(text);
     if (cuts.empty()) {
         const std::vector<UnitRef> units = MatchUnit(text);
         if (units.size() != 1 && IsWordKeyword(text))
             return Failure(Fault::kUsage, "missing the units to convert between");
-        if (units.size() != 1) return units.empty() ? Unknown(text, std::nullopt) : Ambiguous(text, units, {});
+        if (units.empty()) return Unknown(text, std::nullopt);
+        // The conversions to every other unit of its category, for each unit it could be.
         std::vector<Conversion> targets;
-        for (const UnitRef to : NamedUnits(units.front().category))
-            if (to != units.front()) targets.push_back({{}, units.front(), to});
+        for (const UnitRef from : units)
+            for (const UnitRef to : NamedUnits(from.category))
+                if (to != from) targets.push_back({{}, from, to});
+        if (units.size() != 1) return Ambiguous(text, units, std::move(targets));
         return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
     }
     std::optional<Reading> found;
@@ -223,11 +241,15 @@ Reading ReadUnits(std::string_view text) {
     return found ? *std::move(found) : best;
 }
 
-Reading ReadQuery(std::string_view query) { return QueryReader().Read(query); }
+Reading ReadQuery(std::string_view query, ValueRule rule) { return QueryReader().Read(query, rule); }
 
-Reading QueryReader::Read(std::string_view query) {
+Reading QueryReader::Read(std::string_view query, ValueRule rule) {
     if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
     if (!IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
+    if (!IsAscii(query)) {
+        const std::string plain = WithPlainBlanks(query);
+        if (plain != query) return Read(plain, rule);
+    }
     const std::string_view text = Trimmed(query);
     if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
     const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
@@ -238,6 +260,11 @@ Reading QueryReader::Read(std::string_view query) {
                             ? (IsDigit(text[length]) || text[length] == '.' || text[length] == ',')
                             : !rest.empty() && IsDigit(rest[0]);
     if (length == 0 || goesOn) {
+        // As the value box reads it, the first word is the value, whatever it holds.
+        if (rule == ValueRule::kAsTyped && !rest.empty()) {
+            Reading reading = WithValue(UnitsOf(Trimmed(text.substr(firstWord.size()))), firstWord);
+            if (reading.conversion) return reading;
+        }
         if (!LooksLikeNumber(firstWord))
             return Failure(Fault::kUsage,
                            Shown(text) + " is no conversion: it does not start with a number, as '12 in to cm' does");
@@ -247,11 +274,14 @@ Reading QueryReader::Read(std::string_view query) {
         return Failure(Fault::kValue, NumberProblem(number));
     }
     if (rest.empty()) return Failure(Fault::kUsage, "missing the units: " + Shown(text) + " is only a number");
-    if (rest != lastUnits_) {
-        lastUnits_ = rest;
-        lastReading_ = ReadUnits(rest);
-    }
-    return WithValue(lastReading_, text.substr(0, length));
+    return WithValue(UnitsOf(rest), text.substr(0, length));
+}
+
+const Reading& QueryReader::UnitsOf(std::string_view units) {
+    for (const auto& [text, reading] : memo_)
+        if (text == units) return reading;
+    if (memo_.size() == kRemembered) memo_.erase(memo_.begin());
+    return memo_.emplace_back(std::string(units), ReadUnits(units)).second;
 }
 
 std::string ResultOf(const Conversion& conversion) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/unitnames.h"
@@ -35,7 +36,8 @@ struct Reading {
     Fault fault = Fault::kNone;
     std::string message;  // one line, what was typed quoted safely
     // kAmbiguous: each conversion the text could mean, when the other unit
-    // is clear. kNoTarget: the conversion to every other unit of its category.
+    // is clear; for a unit alone, as kNoTarget for each unit it could be.
+    // kNoTarget: the conversion to every other unit of its category.
     std::vector<Conversion> alternatives;
 };
 
@@ -72,20 +74,22 @@ Reading ReadUnits(std::string_view text);
 inline constexpr std::size_t kLongestQuery = 256;
 
 // A whole query: a leading number, then the two units as ReadUnits reads them.
+// With kAsTyped, a first word that is no number is the value all the same.
 //   "12 in to cm", "12in cm", "100°F to °C", "12\" > cm", "-40 F = C" -> understood
 //   "12 in"  -> kNoTarget
-//   "1,5 in cm" -> kValue
-Reading ReadQuery(std::string_view query);
+//   "1,5 in cm" -> kValue; with kAsTyped, "1,5" Inch to Centimeter
+Reading ReadQuery(std::string_view query, ValueRule rule = ValueRule::kWhole);
 
 // Reads query after query, as a stream of them comes: units worded as in
-// the query before are not looked up again.
+// one of the last few queries are not looked up again.
 class QueryReader {
 public:
-    Reading Read(std::string_view query);
+    Reading Read(std::string_view query, ValueRule rule = ValueRule::kWhole);
 
 private:
-    std::string lastUnits_;
-    Reading lastReading_;
+    static constexpr std::size_t kRemembered = 16;
+    const Reading& UnitsOf(std::string_view units);
+    std::vector<std::pair<std::string, Reading>> memo_;
 };
 
 // The window's result text for a conversion: "30.48" for 12 Inch to Centimeter.

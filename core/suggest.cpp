@@ -24,13 +24,18 @@ bool HasControl(std::string_view text) {
 }
 
 // "1,5 in cm" as "1.5 in cm", where the user's locale writes a decimal comma:
-// the leading number's one comma, when it has no point.
-std::string WithDecimalPoint(std::string_view query) {
+// the leading number's one comma, when it has no point. There, "1.500" may
+// mean 1500, written with a thousands point: nothing, rather than a guess.
+std::optional<std::string> WithDecimalPoint(std::string_view query) {
     std::string text(Trimmed(query));
-    const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
-    const auto word = std::string_view(text).substr(0, end);
-    if (std::count(word.begin(), word.end(), ',') == 1 && word.find('.') == std::string_view::npos)
-        text[word.find(',')] = '.';
+    const std::size_t digits = std::min(text.find_first_not_of("+-0123456789.,"), text.size());
+    const auto number = std::string_view(text).substr(0, digits);
+    const std::size_t point = number.find('.');
+    if (std::count(number.begin(), number.end(), ',') == 1 && point == std::string_view::npos)
+        text[number.find(',')] = '.';
+    else if (point != std::string_view::npos && number.find(',') == std::string_view::npos &&
+             number.find_first_not_of("0123456789", point + 1) == std::string_view::npos && number.size() - point == 4)
+        return std::nullopt;
     return text;
 }
 
@@ -82,16 +87,33 @@ std::optional<UnitRef> UnitNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// A unit alone that could be any of its variants ("1 gallon"): each variant
+// to its likeliest target.
+std::vector<Conversion> EachVariant(const std::vector<Conversion>& alternatives) {
+    std::vector<Conversion> found;
+    for (auto first = alternatives.begin(); first != alternatives.end();) {
+        const auto next =
+            std::find_if(first, alternatives.end(), [&](const Conversion& c) { return c.from != first->from; });
+        if (const auto targets = LikelyTargets({first, next}); !targets.empty()) found.push_back(targets.front());
+        first = next;
+    }
+    return AreVariants(found) ? found : std::vector<Conversion>();
+}
+
 }  // namespace
 
 std::vector<Conversion> Suggest(std::string_view query, bool decimalComma) {
     if (query.size() > kLongestQuery || !IsUtf8(query) || HasControl(query)) return {};
-    const Reading reading = ReadQuery(decimalComma ? WithDecimalPoint(query) : std::string(query));
+    const std::optional<std::string> text = decimalComma ? WithDecimalPoint(query) : std::string(query);
+    if (!text) return {};
+    const Reading reading = ReadQuery(*text);
     std::vector<Conversion> found;
     if (reading.conversion)
         found.push_back(*reading.conversion);
     else if (reading.fault == Fault::kAmbiguous && AreVariants(reading.alternatives))
         found = reading.alternatives;
+    else if (reading.fault == Fault::kAmbiguous)
+        found = EachVariant(reading.alternatives);
     else if (reading.fault == Fault::kNoTarget)
         found = LikelyTargets(reading.alternatives);
     std::erase_if(found, [](const Conversion& c) { return ResultOf(c) == kOverflowText; });
@@ -115,7 +137,9 @@ std::optional<Conversion> FromId(std::string_view id) {
     const auto to = UnitNamed(id.substr(second + 1));
     if (!from || !to || from->category != to->category || value != Trimmed(value) || !NumberProblem(value).empty())
         return std::nullopt;
-    return Conversion{std::string(value), *from, *to};
+    Conversion conversion{std::string(value), *from, *to};
+    if (ResultOf(conversion) == kOverflowText) return std::nullopt;  // never offered, so never chosen
+    return conversion;
 }
 
 }  // namespace mensaro

@@ -3,6 +3,8 @@
 
 #include "core/text.h"
 
+#include <algorithm>
+
 namespace mensaro {
 
 std::size_t Utf8Length(std::string_view s) {
@@ -50,8 +52,12 @@ std::string Quoted(std::string_view s) {
     while (!s.empty()) {
         const std::size_t length = Utf8Length(s);
         const std::size_t taken = length == 0 ? 1 : length;
-        // C0 and C1 controls alike: a terminal would act on either.
-        const auto isControl = [](char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); };
+        // C0 and C1 controls alike: a terminal would act on either; and the
+        // marks that turn the direction of the rest of the line around.
+        const auto isControl = [](char32_t c) {
+            return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+                   (c >= 0x2066 && c <= 0x2069);
+        };
         if (length == 0 || isControl(CodePoint(s.substr(0, length)))) {
             constexpr char kHex[] = "0123456789abcdef";
             for (const char byte : s.substr(0, taken)) {
@@ -65,6 +71,17 @@ std::string Quoted(std::string_view s) {
     }
     return quoted + "'";
 }
+
+std::string Shown(std::string_view s) {
+    constexpr std::size_t kShownBytes = 60;
+    if (s.size() <= kShownBytes) return Quoted(s);
+    std::size_t end = 0;  // whole characters only
+    for (std::size_t next = 0; (next = end + std::max<std::size_t>(Utf8Length(s.substr(end)), 1)) <= kShownBytes;)
+        end = next;
+    return Quoted(s.substr(0, end)) + "...";
+}
+
+bool IsWordSpace(char32_t c) { return c == ' ' || c == '\t' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F'; }
 
 std::string_view Trimmed(std::string_view s) {
     const auto first = s.find_first_not_of(" \t");

@@ -25,9 +25,17 @@ bool IsUtf8(std::string_view s);
 char32_t CodePoint(std::string_view sequence);
 
 // A text as a user can read it back in a message: in quotes, with control
-// characters and bytes that are not UTF-8 written as \xHH.
+// characters, direction marks and bytes that are not UTF-8 written as \xHH.
 //   "cm" -> "'cm'"   "a\xff" -> "'a\\xff'"   "\x1b[31m" -> "'\\x1b[31m'"
 std::string Quoted(std::string_view s);
+
+// As Quoted, but a long text by its start only, so that a message stays one
+// line; cut between characters.
+std::string Shown(std::string_view s);
+
+// A space between words: a blank, or a no-break or thin space, which some
+// keyboards type.
+bool IsWordSpace(char32_t c);
 
 // Without the blanks (spaces and tabs) at either end.
 //   " 12 \t" -> "12"

@@ -26,9 +26,7 @@ constexpr LookAlike kLookAlikes[] = {
 };
 
 // Blanks, and the dot of "sq.ft" and "in.": all separate words alike.
-bool IsSeparator(char32_t c) {
-    return c == ' ' || c == '\t' || c == '.' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F';
-}
+bool IsSeparator(char32_t c) { return c == '.' || IsWordSpace(c); }
 
 // A name as names are compared: ASCII lower case, look-alike marks as the
 // catalogue writes them, separators as one blank between words, none after
