@@ -62,13 +62,13 @@ Request Refused(std::string problem) {
     return request;
 }
 
+}  // namespace
+
 std::string Joined(std::span<const std::string_view> words) {
     std::string text;
     for (const std::string_view word : words) text += (text.empty() ? "" : " ") + std::string(word);
     return text;
 }
-
-}  // namespace
 
 Request ParseArguments(std::span<const std::string_view> args) {
     Request request;
@@ -93,7 +93,7 @@ Request ParseArguments(std::span<const std::string_view> args) {
         const auto equals = name.find('=');
         const bool hasValue = equals != std::string_view::npos;
         name = name.substr(0, equals);
-        const std::string typed = Quoted(arg.substr(0, arg.find('=')));
+        const std::string typed = Shown(arg.substr(0, arg.find('=')));
         if (Among(name, kQtOptionsWithValue)) {
             // Qt reads NAME=VALUE only for the style options; the others it would drop.
             if (hasValue && name != "style" && name != "stylesheet")
@@ -125,10 +125,12 @@ Request ParseArguments(std::span<const std::string_view> args) {
     request.show = has("show");
     const bool converts = stream || !request.words.empty();
     if (has("help") || has("version")) {
-        if (converts) return Refused("unexpected argument " + Quoted(stream ? "-" : request.words.front()));
+        if (converts) return Refused("unexpected argument " + Shown(stream ? "-" : request.words.front()));
+        if (request.show) return Refused("--show opens a conversion; it goes with no other job");
         request.job = has("help") ? Job::kHelp : Job::kVersion;
     } else if (has("list")) {
         if (stream) return Refused("--list takes a category, not a stream");
+        if (request.show) return Refused("--show opens a conversion; it goes with no other job");
         request.job = Job::kList;
     } else if (!converts) {
         if (request.show || request.verbose || request.asTyped)

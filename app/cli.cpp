@@ -68,12 +68,6 @@ int StatusOf(const Reading& reading) {
     return reading.fault == Fault::kValue ? kFailure : kUsageError;
 }
 
-std::string Joined(std::span<const std::string_view> words) {
-    std::string text;
-    for (const std::string_view word : words) text += (text.empty() ? "" : " ") + std::string(word);
-    return text;
-}
-
 // What a line of results says: the result, or with -v both sides named.
 std::string Told(const Conversion& conversion, const std::string& result, bool verbose) {
     if (!verbose) return result;
@@ -85,17 +79,17 @@ std::string Told(const Conversion& conversion, const std::string& result, bool v
 Reading Understood(const Request& request) {
     const auto& words = request.words;
     const ValueRule rule = request.asTyped ? ValueRule::kAsTyped : ValueRule::kWhole;
-    if (words.size() != 3) return ReadQuery(Joined(words));
+    if (words.size() != 3) return ReadQuery(Joined(words), rule);
     Reading pair = ReadPair(words[0], words[1], words[2], rule);
     if (pair.fault == Fault::kNone || pair.fault == Fault::kValue) return pair;
-    Reading query = ReadQuery(Joined(words));
+    Reading query = ReadQuery(Joined(words), rule);
     return query.conversion ? query : pair;
 }
 
 int Convert(const Request& request, std::optional<Conversion>& show) {
     for (const std::string_view word : request.words) {
-        if (word.size() > kLongestLine) return Refuse("an argument is longer than 4096 bytes");
-        if (!IsUtf8(word)) return Refuse("the argument " + Quoted(word) + " is not valid UTF-8");
+        if (word.size() > kLongestLine) return Refuse("an argument is longer than " + Decimal(kLongestLine) + " bytes");
+        if (!IsUtf8(word)) return Refuse("the argument " + Shown(word) + " is not valid UTF-8");
     }
     const Reading reading = Understood(request);
     if (!reading.conversion) return StatusOf(reading);
@@ -127,7 +121,7 @@ int ConvertStream(const Request& request) {
     const auto refuse = [&](long number, std::string_view why) {
         if (++refused <= kMostMessages) {
             out.Flush();  // the message stands after the results before it
-            Say("line " + std::to_string(number) + ": " + std::string(why));
+            Say("line " + Decimal(number) + ": " + std::string(why));
         }
         out.Line({});
     };
@@ -141,7 +135,7 @@ int ConvertStream(const Request& request) {
     const bool read = ReadLines(out, [&](std::string_view line, long number, std::string_view problem) {
         if (!problem.empty()) return refuse(number, problem);
         if (!units) {
-            const Reading reading = queries.Read(line);
+            const Reading reading = queries.Read(line, request.asTyped ? ValueRule::kAsTyped : ValueRule::kWhole);
             if (!reading.conversion) return refuse(number, reading.message);
             return tell(*reading.conversion, ResultOf(*reading.conversion));
         }
@@ -154,7 +148,7 @@ int ConvertStream(const Request& request) {
         tell(conversion, ConvertValue(table, category, line, units->from.position, units->to.position));
     });
     out.Flush();
-    if (refused > kMostMessages) Say(std::to_string(refused) + " lines in all were not converted");
+    if (refused > kMostMessages) Say(Decimal(refused) + " lines in all were not converted");
     return out.failed() || !read || refused > 0 || overflow ? kFailure : 0;
 }
 
@@ -165,7 +159,7 @@ int List(const Request& request) {
         if (!only) {
             std::string names;
             for (const std::string_view name : kCategoryNames) names += (names.empty() ? "" : ", ") + std::string(name);
-            return Refuse("unknown category " + Quoted(Joined(request.words)) + "; the categories are " + names);
+            return Refuse("unknown category " + Shown(Joined(request.words)) + "; the categories are " + names);
         }
     }
     Output out("the list", false);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -32,14 +33,19 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
-std::string_view Problem(std::string_view line, bool tooLong) {
-    if (tooLong || line.size() > kLongestLine) return "longer than 4096 bytes, not converted";
+std::string Problem(std::string_view line, bool tooLong) {
+    if (tooLong || line.size() > kLongestLine) return "longer than " + Decimal(kLongestLine) + " bytes, not converted";
     if (line.find('\0') != std::string_view::npos) return "holds a NUL byte, not converted";
     if (!IsUtf8(line)) return "not valid UTF-8, not converted";
     return {};
 }
 
 }  // namespace
+
+std::string Decimal(long long n) {
+    char digits[24];
+    return {digits, std::to_chars(std::begin(digits), std::end(digits), n).ptr};
+}
 
 void Say(std::string_view line) { WriteAll(STDERR_FILENO, "mensaro: " + std::string(line) + "\n"); }
 

@@ -11,6 +11,9 @@
 
 namespace mensaro {
 
+// A count or a line number as digits, whatever the locale.
+std::string Decimal(long long n);
+
 // "mensaro: " and a line, on standard error.
 void Say(std::string_view line);
 

@@ -35,7 +35,7 @@ bool TooLong(const QString& text) { return text.size() > static_cast<qsizetype>(
 Service::Service(QString program, QObject* parent)
     : QObject(parent),
       program_(std::move(program)),
-      decimal_comma_(QLocale::system().decimalPoint() == QStringLiteral(",")) {
+      decimalComma_(QLocale::system().decimalPoint() == QStringLiteral(",")) {
     idle_.setSingleShot(true);
     idle_.setInterval(kIdle);
     connect(&idle_, &QTimer::timeout, this, &Service::Idle);
@@ -46,7 +46,7 @@ void Service::Touch() { idle_.start(); }
 
 std::vector<Conversion> Service::Suggestions(const QString& query) const {
     if (TooLong(query)) return {};
-    return Suggest(View(query.toUtf8()), decimal_comma_);
+    return Suggest(View(query.toUtf8()), decimalComma_);
 }
 
 std::vector<Conversion> Service::Suggestions(const QStringList& terms) const {

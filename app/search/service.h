@@ -15,14 +15,10 @@
 #include <optional>
 #include <vector>
 
+#include "app/about.h"
 #include "core/suggest.h"
 
 namespace mensaro {
-
-// One bus name for both objects, so that one process serves both desktops.
-inline constexpr char kSearchBusName[] = "org.mensaro.Mensaro.SearchProvider";
-inline constexpr char kShellProviderPath[] = "/org/mensaro/Mensaro/SearchProvider";
-inline constexpr char kRunnerPath[] = "/org/mensaro/Mensaro/Runner";
 
 class Service : public QObject {
     Q_OBJECT
@@ -53,7 +49,7 @@ Q_SIGNALS:
 
 private:
     QString program_;
-    bool decimal_comma_;
+    bool decimalComma_;
     QTimer idle_;
 };
 

@@ -5,7 +5,8 @@
 # The command line beside GNU units on this machine, in one run: the wall time
 # of one conversion (hyperfine, with /bin/true as the floor of starting any
 # program), and the rate of a stream of the same values fed to each; both
-# with the units apart (mensaro VALUE FROM TO) and as a query (12 in to cm).
+# with the units apart (mensaro VALUE FROM TO) and as a query (12 in to cm;
+# in the stream, eight pairs of units in turn).
 # Writes cli.json under build/default/bench.
 #   bench/cli/run.sh [--short] [mensaro binary]
 set -euo pipefail
@@ -33,7 +34,9 @@ hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$work/single
 # pairs of lines, the value with its unit and the unit wanted.
 awk -v n="$values" 'BEGIN { for (i = 1; i <= n; i++) printf "%d.%03d\n", (i * 7919) % 9999991, i % 1000 }' >"$work/values"
 awk '{ print $0 " inch"; print "cm" }' "$work/values" >"$work/pairs"
-awk '{ print $0 " in to cm" }' "$work/values" >"$work/queries"
+# The queries name eight pairs of units in turn, as a mixed stream would.
+awk 'BEGIN { split("in to cm|ft to m|lb to kg|°F to °C|mi to km|oz to g|h to min|sq ft to m2", pair, "|") }
+     { print $0 " " pair[NR % 8 + 1] }' "$work/values" >"$work/queries"
 
 mkdir -p "$build/bench"
 /usr/bin/python3 - "$work" "$mensaro" "$values" "$build/bench/cli.json" <<'PY'

@@ -19,14 +19,18 @@
 #include <QDBusMessage>
 #include <QStringList>
 #include <QThread>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string_view>
+
+#include "app/about.h"
 
 namespace {
 
-const QString kName = QStringLiteral("org.mensaro.Mensaro.SearchProvider");
+const QString kName = QString::fromLatin1(mensaro::kSearchBusName);
 
 QDBusMessage Call(const QString& path, const QString& interface, const QString& method, const QVariantList& args) {
     QDBusMessage call = QDBusMessage::createMethodCall(kName, path, interface, method);
@@ -41,7 +45,7 @@ QDBusMessage Call(const QString& path, const QString& interface, const QString& 
 
 // What the shell does before it shows anything: the ids, then their metas.
 void ShellSearch() {
-    const QString path = QStringLiteral("/org/mensaro/Mensaro/SearchProvider");
+    const QString path = QString::fromLatin1(mensaro::kShellProviderPath);
     const QString interface = QStringLiteral("org.gnome.Shell.SearchProvider2");
     const QStringList terms{QStringLiteral("12"), QStringLiteral("in"), QStringLiteral("to"), QStringLiteral("cm")};
     const QDBusMessage ids = Call(path, interface, QStringLiteral("GetInitialResultSet"), {terms});
@@ -53,7 +57,7 @@ void ShellSearch() {
 }
 
 void RunnerMatch() {
-    Call(QStringLiteral("/org/mensaro/Mensaro/Runner"), QStringLiteral("org.kde.krunner1"), QStringLiteral("Match"),
+    Call(QString::fromLatin1(mensaro::kRunnerPath), QStringLiteral("org.kde.krunner1"), QStringLiteral("Match"),
          {QStringLiteral("12 in to cm")});
 }
 
@@ -77,12 +81,17 @@ void StopService() {
 
 int main(int argc, char* argv[]) {
     const QCoreApplication application(argc, argv);
-    if (argc != 3) {
+    int rounds = 0;
+    int calls = 0;
+    const auto count = [](const char* text, int& n) {
+        const std::string_view digits(text);
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+        return error == std::errc() && end == digits.data() + digits.size();
+    };
+    if (argc != 3 || !count(argv[1], rounds) || !count(argv[2], calls)) {
         std::fputs("Usage: search_client <cold rounds> <warm calls>\n", stderr);
         return 2;
     }
-    const int rounds = std::atoi(argv[1]);
-    const int calls = std::atoi(argv[2]);
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
     for (int i = 0; i < rounds; ++i) {
         StopService();
