@@ -25,7 +25,7 @@ constexpr int kUsageError = 2;
 constexpr std::string_view kHelp =
     "Usage: mensaro [Qt option]...\n"
     "       mensaro [-v] [--as-typed] [--] VALUE FROM TO\n"
-    "       mensaro [-v] QUERY...\n"
+    "       mensaro [-v] [--as-typed] QUERY...\n"
     "       mensaro [-v] [--as-typed] - [FROM TO]\n"
     "       mensaro --show VALUE FROM TO | --show QUERY...\n"
     "       mensaro --list [CATEGORY] [-v] | --help | --version\n"
