@@ -151,7 +151,8 @@ std::vector<std::string> Completions(std::span<const std::string_view> words) {
     const std::string_view current = words.back();
     const Request before = ParseArguments(words.first(words.size() - 1));
     const bool afterDashes = std::find(words.begin(), words.end() - 1, "--") != words.end() - 1;
-    if (before.job == Job::kWindow && !afterDashes && current.starts_with('-')) {
+    // Options while no conversion has begun, "-v --l" too.
+    if (before.words.empty() && before.job != Job::kStream && !afterDashes && current.starts_with('-')) {
         for (const std::string_view option : kOffered)
             if (option.starts_with(current)) found.emplace_back(option);
         return found;
