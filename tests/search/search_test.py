@@ -29,18 +29,15 @@ INVALID = "org.freedesktop.DBus.Error.InvalidArgs"
 
 
 def outside(share, helper):
-    """Run inside desktop_session.sh; only the test's lines may come out of it."""
+    """In desktop_session.sh; only the test's lines and dbus-daemon's, never naming a query, may come out of it."""
     text = open(f"{share}/dbus-1/services/{NAME}.service").read()
-    program, window = re.search(r"^Exec=(\S+) --program (\S+)$", text, re.M).groups()
     run = subprocess.run(["bash", f"{os.path.dirname(__file__)}/desktop_session.sh", share, sys.executable, __file__,
-                          "--inside", program, window, helper], env=dict(os.environ, LC_ALL="C.UTF-8"),
-                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, timeout=300)
-    lines = run.stdout.splitlines()
-    print("\n".join(line for line in lines if line.startswith("TEST")))
-    # dbus-daemon's lines say what it started, never what was asked.
-    leaks = [line for line in lines if not line.startswith(("TEST", "dbus-daemon[")) or SECRET in line]
-    for leak in leaks:
-        print(f"FAIL: printed: {leak!r}")
+                          "--inside", *re.search(r"^Exec=(\S+) --program (\S+)$", text, re.M).groups(), helper],
+                         env=dict(os.environ, LC_ALL="C.UTF-8"), capture_output=True, text=True, timeout=300)
+    lines = (run.stdout + run.stderr).splitlines()
+    leaks = [f"FAIL: printed: {line!r}" for line in lines
+             if not line.startswith(("TEST", "dbus-daemon[")) or SECRET in line]
+    print("\n".join([line for line in lines if line.startswith("TEST")] + leaks))
     return 1 if run.returncode or leaks else 0
 
 
@@ -48,16 +45,13 @@ def inside(program, window, helper):
     from gi.repository import Gio, GLib
 
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    failures = 0
+    failures = []
 
     def check(ok, what):
-        nonlocal failures
         if not ok:
-            failures += 1
-            print(f"TEST FAIL: {what}", flush=True)
+            failures.append(print(f"TEST FAIL: {what}", flush=True))
 
     def call(to, method, signature="()", *args):
-        """A method's answer, or the name of its D-Bus error."""
         try:
             return bus.call_sync(*to, method, GLib.Variant(signature, args), None, 0, 5000, None)
         except GLib.Error as error:
@@ -89,7 +83,7 @@ def inside(program, window, helper):
             check(out == f"{row[2]} = {row[1]}\n", f"mensaro reads {row[4:]}")
 
     def answers(query, comma=False):
-        """Both interfaces against the core, for one query; the core's answer."""
+        # Both interfaces against the core, for one query; the core's answer.
         terms, what = query.split(), repr(query[:40])
         want = core(" ".join(terms), comma)
         ids = [row[0] for row in want]
@@ -107,8 +101,7 @@ def inside(program, window, helper):
         return want
 
     # The registration, read as GNOME Shell reads it (the real clients read the rest).
-    provider, plugin = GLib.KeyFile(), GLib.KeyFile()
-    share = os.environ["XDG_DATA_DIRS"]
+    provider, plugin, share = GLib.KeyFile(), GLib.KeyFile(), os.environ["XDG_DATA_DIRS"]
     provider.load_from_file(f"{share}/gnome-shell/search-providers/{ICON}.search-provider.ini", 0)
     plugin.load_from_file(f"{share}/krunner/dbusplugins/{ICON}.krunner.desktop", 0)
     app = Gio.DesktopAppInfo.new(provider.get_string("Shell Search Provider", "DesktopId"))
@@ -171,10 +164,10 @@ def inside(program, window, helper):
     last = time.monotonic()
     check(wait(lambda: owner() is None, 15) and 9 < time.monotonic() - last < 13, "exits when idle")
     check(len(open(log).readlines()) == len(launches), "nothing else started the window")
-    home = os.environ["HOME"]
+    home = os.environ["HOME"]  # desktop_session.sh's, where it made only .local/share/applications
     stored = [os.path.relpath(f"{r}/{n}", home) for r, ds, fs in os.walk(home) for n in ds + fs]
     check(all(".local/share/applications".startswith(s) for s in stored), f"nothing stored at home: {stored}")
-    print(f"TEST {'FAIL' if failures else 'PASS'}: {failures} failed", flush=True)
+    print(f"TEST {'FAIL' if failures else 'PASS'}: {len(failures)} failed", flush=True)
     return 1 if failures else 0
 
 

@@ -36,10 +36,7 @@ class KRunnerClient : public QObject {
 
     // As KRunner's window does while one types; the answer is the last query's.
     QList<KR::QueryMatch> type(const QString& text) {
-        for (int n = 1; n < text.size(); ++n) {
-            manager.launchQuery(text.left(n));
-            QTest::qWait(15);
-        }
+        for (int n = 1; n < text.size(); ++n, QTest::qWait(15)) manager.launchQuery(text.left(n));
         manager.launchQuery(text);
         QSignalSpy finished(&manager, &KR::RunnerManager::queryFinished);
         [&] { QVERIFY(finished.wait(15000)); }();
@@ -73,6 +70,7 @@ private Q_SLOTS:
         QVERIFY(bus.registerService(QStringLiteral("org.kde.klipper")));
         manager.run(found[0]);
         QTRY_COMPARE_WITH_TIMEOUT(klipper.received, QStringList{QStringLiteral("30.48")}, 10000);
+        QCOMPARE(shown(), QByteArray());
         QVERIFY(bus.unregisterService(QStringLiteral("org.kde.klipper")));
         manager.run(found[0]);
         QTRY_COMPARE_WITH_TIMEOUT(shown(), QByteArray("[--show][12][Inch][Centimeter]\n"), 10000);
