@@ -13,8 +13,4 @@ export XDG_RUNTIME_DIR=$scratch
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
 # Tries a command every tenth of a second until it succeeds, for at most $1 seconds.
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    until "$@"; do ((--tries > 0)) && sleep 0.1 || return 1; done
-}
+wait_for() { local tries=$(($1 * 10)) && shift && until "$@"; do ((--tries > 0)) && sleep 0.1 || return 1; done; }

@@ -74,11 +74,8 @@ done
 coproc converter { "$program" - 2>/dev/null; }
 for value in 12 24; do
     echo "$value in ft" >&"${converter[1]}"
-    read -r -t 5 -u "${converter[0]}" answer || answer="no answer"
-    [[ $answer == $((value / 12)).00 ]] || fail "coprocess, $value inches: $answer"
+    read -r -t 5 -u "${converter[0]}" answer && [[ $answer == $((value / 12)).00 ]] || fail "coprocess, $value in: ${answer:-}"
 done
-exec {converter[1]}>&-
-wait "$converter_PID"
 for args in "1 inch feet" --help --version --list "-v - in cm"; do
     echo 1 | "$program" $args >/dev/full 2>"$err"
     rc=$?

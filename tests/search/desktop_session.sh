@@ -2,16 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# A client of the search service on a private session bus that starts it from
-# the build tree's registration, with a home of its own and a stand-in
-# `mensaro` (on PATH and as the service's window) that says its arguments on
-# stderr and logs them to $MENSARO_SHOWN_LOG, one start a line: [--show][12]...
+# A search client on a private bus that starts the service from the build tree, in a home of its own; a stand-in
+# `mensaro` (on PATH, and the service's window) says its arguments on stderr and logs them to $MENSARO_SHOWN_LOG.
 #   desktop_session.sh <build tree's app/search/share> <client command...>
 source "$(dirname "$0")/../lib.sh"
 cp -r "$1" "$scratch/share"
 shift
-# While ~/.local/share/applications is missing GIO watches all of share, where
-# GNOME Shell writes at start, and would reload its providers mid-search.
+# Else GIO watches all of share, where GNOME Shell writes at start, and reloads its providers mid-search.
 mkdir -p "$scratch/bin" "$scratch/home/.local/share/applications"
 export MENSARO_SHOWN_LOG=$scratch/shown
 printf '#!/bin/sh\necho "$@" >&2\n{ printf "[%%s]" "$@"; echo; } >>"%s"\n' "$MENSARO_SHOWN_LOG" >"$scratch/bin/mensaro"
