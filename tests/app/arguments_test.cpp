@@ -64,12 +64,9 @@ const std::pair<Words, std::string> kCompletions[] = {
 };
 // clang-format on
 
-TEST(ParseArguments, TellsTheJobAndWhatItIsGiven) {
+TEST(CommandLine, TellsTheJobAndWhatItIsGivenAndCompletesWords) {
     for (const auto& [args, expected] : kArguments)
         EXPECT_EQ(Described(mensaro::ParseArguments(args)), expected) << Joined(args, " ");
-}
-
-TEST(Completions, OfferOptionsThenUnitsOfTheFirstOnesCategory) {
     for (const auto& [words, expected] : kCompletions)
         EXPECT_EQ(Joined(mensaro::Completions(words), "|"), expected) << Joined(words, " ");
 }

@@ -15,7 +15,6 @@ unset DISPLAY
 
 # Until the toplevel's surface has a buffer; libwayland writes xdg_toplevel@15 (Debian 12) or #15 (13).
 shown() { grep -q 'xdg_toplevel[@#]' "$1" && grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer[@#]' "$1"; }
-apps=()
 for log in "$scratch/protocol.log" "$scratch/gone.log"; do
     WAYLAND_DEBUG=client "$1" 2>"$log" &
     apps+=($!)
