@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // For each pair of named units, "# category<TAB>from<TAB>to", then what
-// ConvertValue gives for each value text of the file, one a line.
-//   convert_rows <values file>
-#include <fstream>
+// ConvertValue gives for each value text of standard input, one a line.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,11 +10,9 @@
 #include "core/catalogue.h"
 #include "core/conversion.h"
 
-int main(int argc, char* argv[]) {
-    std::ifstream in(argc == 2 ? argv[1] : "");
-    if (!in) return 2;
+int main() {
     std::vector<std::string> values;
-    for (std::string line; std::getline(in, line);) values.push_back(line);
+    for (std::string line; std::getline(std::cin, line);) values.push_back(line);
     for (const std::string_view category : mensaro::kCategoryNames) {
         const mensaro::UnitList table = *mensaro::CategoryTable(category);
         for (std::size_t from = 0; from < table.size() / 2; ++from) {

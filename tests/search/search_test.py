@@ -143,10 +143,10 @@ def inside(program, window, helper):
 
     # A flood of calls at once: every one answered, by one process.
     pid, replies = owner(), []
-    for _ in range(500):
-        for to, method, query in ((SHELL, "GetInitialResultSet", (["12", "in"],)), (RUNNER, "Match", ("12 in",))):
-            bus.call(*to, method, GLib.Variant("(as)" if to == SHELL else "(s)", query), None, 0, 20000, None,
-                     lambda b, result: replies.append(b.call_finish(result)))
+    for to, method, signature, query in [(SHELL, "GetInitialResultSet", "(as)", ["12", "in"]),
+                                         (RUNNER, "Match", "(s)", "12 in")] * 500:
+        bus.call(*to, method, GLib.Variant(signature, (query,)), None, 0, 20000, None,
+                 lambda b, result: replies.append(b.call_finish(result)))
     check(wait(lambda: len(replies) == 1000, 20) and owner() == pid, "a flood of calls")
 
     # Gone, and started again by the next call, now in a locale that writes 1,5.
