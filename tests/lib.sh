@@ -1,9 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Sourced by the shell tests: a failed check is told and the run goes on;
-# `finish` exits with the verdict. The scratch folder, also the runtime
-# folder, goes at exit with the `pids`.
+# Sourced by the shell tests: a failed check is told and the run goes on; `finish` exits with the verdict.
+# The scratch folder, also the runtime folder, goes at exit with the `pids`.
 set -uo pipefail
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }

@@ -23,10 +23,9 @@ diff "$scratch/want" "$scratch/have" >"$scratch/diff" || fail "the command line 
 diff <("$program" --list) <(awk -F '\t' '/^# / && $2 == $3 { sub(/^# /, "", $1); if ($1 != c) print c = $1; print "  " $2 }' \
     "$scratch/want") || fail "--list differs from the units ConvertValue converts"
 
-# code|stdout (a pattern)|stderr|stdin|arguments; %b escapes, LONG: 4096 zeros, TRY: the usage hint.
-# The stream: CRLF, a line too long, a NUL, not UTF-8, an Overflow, a blank
-# line, a comma, the longest line with its CR, a last line without a newline;
-# each line not converted told with its number, leaving an empty result.
+# code|stdout (a pattern)|stderr|stdin|arguments; %b escapes, LONG: 4096 zeros, TRY: the usage hint. The stream: CRLF,
+# too long, NUL, not UTF-8, Overflow, blank, comma, the longest line with its CR, no last newline; each line not
+# converted told with its number, leaving an empty result.
 long=$(printf '0%.0s' {1..4096})
 while IFS='|' read -r code want_out want_err input args; do
     printf -v args '%b' "${args//LONG/$long}"
@@ -56,10 +55,8 @@ done <<'ROWS'
 ROWS
 # Not text: a result line for each line, 20 messages and a count.
 "$program" --as-typed - inch feet <"$program" >"$out" 2>"$err"
-rc=$?
-lines=$(($(wc -l <"$program") + 1))
-[[ $rc -eq 1 && $(wc -l <"$out") -eq $lines && $(wc -l <"$err") -eq 21 && $(tail -1 "$err") == *"lines in all were not converted" ]] ||
-    fail "binary input: code $rc, $(wc -l <"$out") results for $lines lines, stderr $(tail -3 "$err")"
+[[ $? -eq 1 && $(wc -l <"$out") -eq $(($(wc -l <"$program") + 1)) && $(wc -l <"$err") -eq 21 &&
+    $(tail -1 "$err") == *"lines in all were not converted" ]] || fail "binary input: $(wc -l <"$out") results, $(tail -3 "$err")"
 
 # With SIGPIPE ignored, a reader that goes away ends the stream quietly (going on would end in timeout's 124).
 first=$(trap '' PIPE; seq 3000000 2>/dev/null | timeout 20 "$program" - inch feet 2>"$err" | head -1; echo "${PIPESTATUS[1]}")
@@ -72,7 +69,6 @@ for value in 12 24; do
 done
 for args in "1 inch feet" --help --version --list "-v - in cm"; do
     echo 1 | "$program" $args >/dev/full 2>"$err"
-    rc=$?
-    [[ $rc -eq 1 && $(<"$err") == "mensaro: cannot write the "*": No space left on device" ]] || fail "$args to a full disk: code $rc, $(<"$err")"
+    [[ $? -eq 1 && $(<"$err") == "mensaro: cannot write the "*": No space left on device" ]] || fail "$args to a full disk: $(<"$err")"
 done
 finish

@@ -2,15 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What only the real program shows: Qt's own options reach Qt, SIGTERM ends it
-# with code 0, and with no display or no window module it says so in one line, code 1.
+# Qt's own options reach Qt, SIGTERM ends with 0; no display or window module: one line, code 1.
 #   program_test.sh <mensaro>
 source "$(dirname "$0")/../lib.sh"
 program=$1
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
-# Up once it runs the program and catches SIGTERM (bit 15 of SigCgt); this
-# shell's copy, before it starts the program, catches SIGTERM too.
+# Up once it runs the program and catches SIGTERM (bit 15 of SigCgt; the shell's fork catches it too).
 catches_term() {
     local mask
     [[ /proc/$1/exe -ef $program ]] && mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) &&

@@ -2,9 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The program as a native Wayland client under weston's headless backend: its
-# window shown under the desktop's app id, code 0 on SIGTERM, and one line, no
-# core, when the compositor goes away.
+# A native Wayland client under weston's headless backend: its window shown under the desktop's app id, code 0
+# on SIGTERM, and one line, no core, when the compositor goes away.
 #   wayland_test.sh <mensaro>
 source "$(dirname "$0")/../lib.sh"
 weston --backend=headless-backend.so --socket=mensaro-test --idle-time=0 --no-config >"$scratch/weston.log" 2>&1 &
@@ -26,8 +25,7 @@ wait "${apps[0]}" || fail "SIGTERM ended the program with code $?, not 0"
 kill "${pids[0]}"
 wait "${apps[1]}"
 rc=$?
-# What it said, without libwayland's protocol lines ("[1234.567] ..."); Qt 6.8
-# ends with exit(-1), code 255; a signal (128 + its number) is a crash.
+# What it said, but libwayland's lines ("[1234.567] ..."); Qt 6.8 exits with 255, a signal (128 + n) is a crash.
 said=$(grep -v '^\[ *[0-9.]*\]' "$scratch/gone.log")
 [[ $rc -ne 0 && ($rc -lt 128 || $rc -eq 255) && $(grep -c . <<<"$said") -eq 1 ]] ||
     fail "with the compositor gone: code $rc, output: $said"

@@ -2,10 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# GNOME Shell, headless, as the search service's client, driven through its Eval
-# (--unsafe-mode): a query typed on a virtual keyboard in two bursts (a search,
-# then a subsearch), the rows read, Enter pressed. Run by desktop_session.sh,
-# whose bus also stands in for the system bus the shell needs to start.
+# GNOME Shell, headless, as the search service's client, driven through its Eval (--unsafe-mode): a query typed on
+# a virtual keyboard in two bursts (a search, then a subsearch), the rows read, Enter pressed. Run by
+# desktop_session.sh, whose bus also stands in for the system bus the shell needs to start.
 source "$(dirname "$0")/../lib.sh"
 DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS gnome-shell --headless --virtual-monitor 1024x768 --unsafe-mode \
     --wayland --no-x11 >"$scratch/shell.log" 2>&1 &
