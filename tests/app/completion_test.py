@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The bash completion under real keystrokes: an interactive bash in a pseudo-terminal, under the C and a Turkish
-locale, types each row's start, presses Tab, and prints the completed line's words; they must be the row's.
+"""The bash completion under real keystrokes: in a pseudo-terminal, under the C and a Turkish locale, an
+interactive bash types each row's start, presses Tab and prints the completed line's words, the row's.
   completion_test.py <folder of mensaro> <completion script>"""
 
 import os

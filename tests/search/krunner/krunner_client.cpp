@@ -49,18 +49,15 @@ class KRunnerClient : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() {
+    // The installed plugin file's pattern keeps the service asleep for other searches;
+    // a conversion is copied through Klipper where it runs, else opened in the window.
+    void pluginAnswersAndRuns() {
         QString id;
         for (const auto& plugin : KR::RunnerManager::runnerMetaDataList())
             if (plugin.value(QStringLiteral("X-Plasma-DBusRunner-Service")) == service) id = plugin.pluginId();
         QVERIFY2(!id.isEmpty(), "no plugin file for the service in $XDG_DATA_DIRS/krunner/dbusplugins");
         manager.setAllowedRunners({id});
         QVERIFY(bus.registerObject(QStringLiteral("/klipper"), &klipper, QDBusConnection::ExportAllSlots));
-    }
-
-    // The plugin file's pattern keeps the service asleep for other searches;
-    // a conversion is copied through Klipper where it runs, else opened in the window.
-    void answersAndRuns() {
         QVERIFY(type(QStringLiteral("firefox")).isEmpty());
         QCOMPARE(manager.runners().size(), 1);
         QVERIFY(!bus.interface()->isServiceRegistered(service).value());
