@@ -5,14 +5,13 @@
 # The command line as a shell script uses it, against ConvertValue (convert_rows).
 #   cli_test.sh <mensaro> <convert_rows>
 source "$(dirname "$0")/../lib.sh"
-program=$1 out=$scratch/out err=$scratch/err values=$scratch/values
+program=$1 out=$scratch/out err=$scratch/err values=$scratch/values pair=0
 
 # Every pair of units, for value texts the window's box could hold, read as it
 # reads them: a stream a pair, and every 40th pair one call a value.
 printf '%s\n' 1 12 -40 -0 .5 -.5 2.5e2 1E308 -1E308 1E-320 12abc 2,5 1.2.3 '&HFF' '&o17' ' 1 2' '- 3' '' \
     123456789012345678 0.1 99999999 >"$values"
 "$2" <"$values" >"$scratch/want" || fail "convert_rows failed"
-pair=0
 while IFS=$'\t' read -r category from to; do
     printf '# %s\t%s\t%s\n' "$category" "$from" "$to"
     if ((pair++ % 40)); then "$program" --as-typed - "$from" "$to" <"$values"

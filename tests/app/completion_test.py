@@ -13,8 +13,7 @@ import time
 
 folder, script = sys.argv[1], sys.argv[2]
 
-# What is typed after "mensaro " before Tab; the words after it. Which names the
-# program offers is arguments_test.cpp's table; here, the shell's part.
+# Typed after "mensaro " before Tab; the words after it (which names are offered is arguments_test.cpp's part).
 ROWS = [('1 "Nau', "1|Nautical Mile"), ("1 'nautical m", "1|Nautical Mile"), ("1 nau", "1|Nautical Mile"),
         ('1 "Nautical Mile" kil', "1|Nautical Mile|Kilometer"), ("1 INC", "1|Inch"), ("1 ınc", "1|ınc"),
         ("12 Sq.Mil", "12|Sq.Mil")]

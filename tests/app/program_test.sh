@@ -22,8 +22,7 @@ kill -TERM "$pid" || fail "the program did not keep running"
 wait "$pid" || fail "SIGTERM ended the program with code $?, not 0"
 
 # Without a display; copied alone, away from its module.
-mkdir "$scratch/bin"
-cp "$program" "$scratch/bin/mensaro"
+install -D "$program" "$scratch/bin/mensaro"
 while IFS='|' read -r want display binary; do
     output=$(timeout 10 "${nodisplay[@]}" $display "$binary" 2>&1)
     rc=$?

@@ -7,13 +7,12 @@
 #   desktop_session.sh <build tree's app/search/share> <client command...>
 source "$(dirname "$0")/../lib.sh"
 cp -r "$1" "$scratch/share"
-shift
 # Else GIO watches all of share, where GNOME Shell writes at start, and reloads its providers mid-search.
 mkdir -p "$scratch/bin" "$scratch/home/.local/share/applications"
 export MENSARO_SHOWN_LOG=$scratch/shown
-printf '#!/bin/sh\necho "$@" >&2\n{ printf "[%%s]" "$@"; echo; } >>"%s"\n' "$MENSARO_SHOWN_LOG" >"$scratch/bin/mensaro"
-chmod +x "$scratch/bin/mensaro"
+printf '#!/bin/sh\necho "$@" >&2\n{ printf "[%%s]" "$@"; echo; } >>"%s"\n' "$MENSARO_SHOWN_LOG" |
+    install /dev/stdin "$scratch/bin/mensaro"
 sed -i "s|--program .*|--program $scratch/bin/mensaro|" "$scratch"/share/dbus-1/services/*.service
 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME=$scratch/home \
     XDG_DATA_DIRS=$scratch/share GSETTINGS_SCHEMA_DIR=/usr/share/glib-2.0/schemas PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=offscreen \
-    dbus-run-session -- "$@"
+    dbus-run-session -- "${@:2}"

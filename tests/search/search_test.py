@@ -35,8 +35,7 @@ def outside(share, helper):
                           "--inside", *re.search(r"^Exec=(\S+) --program (\S+)$", text, re.M).groups(), helper],
                          env=dict(os.environ, LC_ALL="C.UTF-8"), capture_output=True, text=True, timeout=300)
     lines = (run.stdout + run.stderr).splitlines()
-    leaks = [f"FAIL: printed: {line!r}" for line in lines
-             if not line.startswith(("TEST", "dbus-daemon[")) or SECRET in line]
+    leaks = [f"FAIL: printed: {x!r}" for x in lines if not x.startswith(("TEST", "dbus-daemon[")) or SECRET in x]
     print("\n".join([line for line in lines if line.startswith("TEST")] + leaks))
     return 1 if run.returncode or leaks else 0
 
@@ -128,8 +127,7 @@ def inside(program, window, helper):
         check(call(SHELL, "ActivateResult", "(sasu)", forged, [], 0) == INVALID, f"activating {forged[:40]!r}")
         check(call(RUNNER, "Run", "(ss)", forged, "open") == INVALID, f"running {forged[:40]!r}")
     check(call(RUNNER, "Run", "(ss)", first[0], "rm") == INVALID, "an unknown action")
-    check(call(SHELL, "GetResultMetas", "(as)", [first[0]] * 101) == "org.freedesktop.DBus.Error.LimitsExceeded",
-          "too many ids")
+    check(str(call(SHELL, "GetResultMetas", "(as)", [first[0]] * 101)).endswith(".LimitsExceeded"), "too many ids")
 
     # The window, at a conversion or plainly (KRunner's copy through Klipper is the KRunner client's to check).
     for to, method, signature, args, row in [(SHELL, "ActivateResult", "(sasu)", (first[0], ["x"], 0), first),
