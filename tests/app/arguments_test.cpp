@@ -21,10 +21,8 @@ std::string Joined(const auto& words, std::string_view separator) {
 // "convert [12|in|cm] -v" and the like: the job, its words, its flags.
 std::string Described(const mensaro::Request& r) {
     constexpr const char* kJobs[] = {"window", "convert", "stream", "list", "help", "version", "complete", "usage"};
-    std::string text = std::string(kJobs[static_cast<int>(r.job)]) + " [" + Joined(r.words, "|") + "]";
-    if (r.verbose) text += " -v";
-    if (r.asTyped) text += " --as-typed";
-    if (r.show) text += " --show";
+    std::string text = std::string(kJobs[static_cast<int>(r.job)]) + " [" + Joined(r.words, "|") + "]" +
+                       (r.verbose ? " -v" : "") + (r.asTyped ? " --as-typed" : "") + (r.show ? " --show" : "");
     if (!r.toolkitOptions.empty()) text += " {" + Joined(r.toolkitOptions, " ") + "}";
     return r.problem.empty() ? text : text + ": " + r.problem;
 }
@@ -64,12 +62,9 @@ const std::pair<Words, std::string> kCompletions[] = {
 };
 // clang-format on
 
-TEST(ParseArguments, TellsTheJobAndWhatItIsGiven) {
+TEST(CommandLine, TellsTheJobAndWhatItIsGivenAndCompletesWords) {
     for (const auto& [args, expected] : kArguments)
         EXPECT_EQ(Described(mensaro::ParseArguments(args)), expected) << Joined(args, " ");
-}
-
-TEST(Completions, OfferOptionsThenUnitsOfTheFirstOnesCategory) {
     for (const auto& [words, expected] : kCompletions)
         EXPECT_EQ(Joined(mensaro::Completions(words), "|"), expected) << Joined(words, " ");
 }

@@ -1,10 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The bash completion under real keystrokes: an interactive bash in a
-pseudo-terminal, under the C and a Turkish locale, types each row's start,
-presses Tab, and runs the completed line through a function that prints its
-words; they must be the row's.
+"""The bash completion under real keystrokes: in a pseudo-terminal, under the C and a Turkish locale, an
+interactive bash types each row's start, presses Tab and prints the completed line's words, the row's.
   completion_test.py <folder of mensaro> <completion script>"""
 
 import os
@@ -15,57 +13,35 @@ import time
 
 folder, script = sys.argv[1], sys.argv[2]
 
-# What is typed before Tab; the words of the line after it. Which names the
-# program offers is its own table's (arguments_test.cpp); here, the shell's part.
-ROWS = [
-    ('mensaro 1 "Nau', ["mensaro", "1", "Nautical Mile"]),
-    ("mensaro 1 'nautical m", ["mensaro", "1", "Nautical Mile"]),
-    ("mensaro 1 nau", ["mensaro", "1", "Nautical Mile"]),
-    ('mensaro 1 "Nautical Mile" kil', ["mensaro", "1", "Nautical Mile", "Kilometer"]),
-    ("mensaro 1 INC", ["mensaro", "1", "Inch"]),
-    ("mensaro 1 ınc", ["mensaro", "1", "ınc"]),
-    ("mensaro 12 Sq.Mil", ["mensaro", "12", "Sq.Mil"]),
-]
-
-
-class Terminal:
-    """An interactive bash in a pseudo-terminal; what it printed, kept."""
-
-    def __init__(self, locale):
-        env = dict(os.environ, LC_ALL=locale, PATH=f"{folder}:{os.environ['PATH']}", TERM="dumb",
-                   INPUTRC="/dev/null", PS1="$ ", HOME="/nonexistent")
-        self.pid, self.fd = pty.fork()
-        if self.pid == 0:
-            os.execvpe("bash", ["bash", "--norc", "--noprofile", "-i"], env)
-        self.seen = ""
-        # The marker is split in what is typed, so only its output matches.
-        self.run(f"source '{script}'; args() {{ printf '<%s>' \"$@\"; echo '<e''nd>'; }}; echo '<e''nd>'")
-
-    def run(self, keys):
-        """Types keys and Enter; what the line printed before its marker."""
-        ends = self.seen.count("<end>")
-        os.write(self.fd, keys.encode() + b"\r")
-        deadline = time.monotonic() + 10
-        while self.seen.count("<end>") == ends and time.monotonic() < deadline:
-            if select.select([self.fd], [], [], 0.1)[0]:
-                self.seen += os.read(self.fd, 4096).decode(errors="replace")
-        end = self.seen.rfind("<end>")
-        return self.seen[self.seen.rfind("\n", 0, end) + 1:end]
-
-    def close(self):
-        os.write(self.fd, b"exit\r")
-        os.waitpid(self.pid, 0)
-
+# Typed after "mensaro " before Tab; the words after it (which names are offered is arguments_test.cpp's part).
+ROWS = [('1 "Nau', "1|Nautical Mile"), ("1 'nautical m", "1|Nautical Mile"), ("1 nau", "1|Nautical Mile"),
+        ('1 "Nautical Mile" kil', "1|Nautical Mile|Kilometer"), ("1 INC", "1|Inch"), ("1 ınc", "1|ınc"),
+        ("12 Sq.Mil", "12|Sq.Mil")]
 
 failures = 0
 for locale in ("C", "tr_TR.UTF-8"):
-    terminal = Terminal(locale)
-    for typed, words in ROWS:
-        # Tab, then to the line's start to make the completed words the arguments of args.
-        got = terminal.run(typed + "\t\x01args ")
-        want = "".join(f"<{w}>" for w in words)
-        if not got.endswith(want):
-            failures += 1
-            print(f"FAIL ({locale}): {typed!r} + Tab gave {got!r}, not {want!r}")
-    terminal.close()
+    env = dict(os.environ, LC_ALL=locale, PATH=f"{folder}:{os.environ['PATH']}", TERM="dumb", INPUTRC="/dev/null",
+               PS1="$ ", HOME="/nonexistent")
+    pid, fd = pty.fork()
+    if pid == 0:
+        os.execvpe("bash", ["bash", "--norc", "--noprofile", "-i"], env)
+    seen = ""
+    # Each line typed ends by printing a marker, split in what is typed so only its output matches; after Tab,
+    # Ctrl+A goes to the line's start to make the completed words the arguments of `args`.
+    for n, keys in enumerate([f"source '{script}'; args() {{ printf '<%s>' \"$@\"; echo '<e''nd>'; }}; echo '<e''nd>'",
+                              *(f"mensaro {typed}\t\x01args " for typed, _ in ROWS)]):
+        os.write(fd, keys.encode() + b"\r")
+        deadline = time.monotonic() + 10
+        while seen.count("<end>") == n and time.monotonic() < deadline:
+            if select.select([fd], [], [], 0.1)[0]:
+                seen += os.read(fd, 4096).decode(errors="replace")
+        if n:
+            typed, words = ROWS[n - 1]
+            end = seen.rfind("<end>")
+            got, want = seen[seen.rfind("\n", 0, end) + 1:end], "<mensaro><" + words.replace("|", "><") + ">"
+            if not got.endswith(want):
+                failures += 1
+                print(f"FAIL ({locale}): {typed!r} + Tab gave {got!r}, not {want!r}")
+    os.write(fd, b"exit\r")
+    os.waitpid(pid, 0)
 sys.exit(1 if failures else 0)

@@ -7,16 +7,13 @@
 #   hidden_test.sh <mensaro> <pixels probe>
 [[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$@"
 source "$(dirname "$0")/../lib.sh"
-export QT_QPA_PLATFORM=xcb
-"$1" &
+QT_QPA_PLATFORM=xcb "$1" &
 pids+=($!)
-
 # state  seconds  wakeups/s at most  damage: moving or still
 while read -r state seconds most damage; do
     read -r wakeups cpu pixels < <("$2" idle "${pids[0]}" "$state" "$seconds")
-    [[ -n ${pixels:-} ]] || { fail "no figures for $state"; continue; }
-    awk -v w="$wakeups" -v m="$most" 'BEGIN { exit !(w <= m) }' || fail "$state: $wakeups wakeups/s"
-    [[ $damage == still && $pixels == 0 || $damage == moving && $pixels != 0 ]] || fail "$state: $pixels pixels/s painted"
+    awk -v w="${wakeups:-x}" -v m="$most" 'BEGIN { exit !(w <= m) }' && [[ $damage == still && $pixels == 0 ||
+        $damage == moving && $pixels != 0 ]] || fail "$state: ${wakeups:-no} wakeups/s, ${pixels:-no} pixels/s painted"
 done <<'ROWS'
 focused   1.5  100  moving
 unmapped  2    0.5  still

@@ -2,13 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# GNOME Shell itself as the search service's client, headless on a virtual
-# monitor: the overview opened, a query typed on a virtual keyboard in two
-# bursts (a search, then a narrowing one: a subsearch), the provider's rows
-# read, Enter pressed. Driven through org.gnome.Shell.Eval (--unsafe-mode
-# opens it). Run by desktop_session.sh, whose session bus also stands in for
-# the system bus: the shell needs one to start, and nothing it asks for there
-# matters.
+# GNOME Shell, headless, as the search service's client, driven through its Eval (--unsafe-mode): a query typed on
+# a virtual keyboard in two bursts (a search, then a subsearch), the rows read, Enter pressed. Run by
+# desktop_session.sh, whose bus also stands in for the system bus the shell needs to start.
 source "$(dirname "$0")/../lib.sh"
 DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS gnome-shell --headless --virtual-monitor 1024x768 --unsafe-mode \
     --wayland --no-x11 >"$scratch/shell.log" 2>&1 &
