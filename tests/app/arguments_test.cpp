@@ -48,12 +48,12 @@ const std::pair<Words, std::string> kArguments[] = {
     {{"-platform"}, "usage []: option '-platform' needs a value"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
     {{"-x", "inch", "feet"}, "usage []: unrecognized option '-x'"}, {{"--help", "12"}, "usage []: unexpected argument '12'"},
     {{"-v"}, "usage []: nothing to convert: mensaro VALUE FROM TO"}, {{"--show", "-", "in", "cm"}, "usage []: --show opens one conversion, not a stream"},
-    {{"--list", "-"}, "usage []: --list takes a category, not a stream"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},
+    {{"--list", "-"}, "usage []: --list takes a category, not a stream"}, {{"--show", "--list"}, "usage []: --show opens a conversion; it goes with no other job"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},
 };
 
 // The words typed so far, the last one being completed; what it may become.
 const std::pair<Words, std::string> kCompletions[] = {
-    {{"--l"}, "--list"}, {{"--ver"}, "--verbose|--version"}, {{"12", "na"}, "Nautical Mile"},
+    {{"-v", "--l"}, "--list"}, {{"--ver"}, "--verbose|--version"}, {{"12", "na"}, "Nautical Mile"},
     {{"12", "inch", "to", "ce"}, "Centimeter"}, {{"12"}, ""}, {{"-4"}, ""},
     {{"12", "Inch", "m"}, "Mile|Millimeter|Meter"}, {{"--", "-4", "cel"}, "Celsius"}, {{"-40", "CELS", "FA"}, "Farenhite"},
     {{"12", "Sq.Mil"}, "Sq.Mile|Sq.Milimeter"}, {{"12", "inch", "feet", "x"}, ""}, {{"1", "INC", "MI"}, "Mile|Millimeter"},

@@ -51,6 +51,7 @@ done <<'ROWS'
 0|0.00|||LONG|Inch|Inch
 1|63360.00\n\n126720.00\n\n\nOverflow\n\n\n0.00\n190080.00|mensaro: line 2: longer than 4096 bytes, not converted\nmensaro: line 4: holds a NUL byte, not converted\nmensaro: line 5: not valid UTF-8, not converted\nmensaro: line 7: an empty value is not a number\nmensaro: line 8: '1,5' is not a number: the decimal point is '.'|1\r\nLONG0\n2\n\0\n\xff\n1E308\n\n1,5\nLONG\r\n3|-|Mile|Inch
 1|12 Inch = 30.48 Centimeter\n\n-40 Farenhite = -40.00 Celsius|mensaro: line 2: 'firefox' is no conversion: it does not start with a number, as '12 in to cm' does|12 in to cm\nfirefox\n-40 F = C\n|-v|-
+0|2.54\n0.00||1,5 in cm\nabc Inch Centimeter\n|--as-typed|-
 ROWS
 # Not text: a result line for each line, 20 messages and a count.
 "$program" --as-typed - inch feet <"$program" >"$out" 2>"$err"
