@@ -117,7 +117,7 @@ const std::tuple<const char*, std::string, int, int, std::string> kConversions[]
     {"Time", "1000000", 7, 0, "3153600000000000.00"}, {"Volume", "1", 5, 0, "568.30"}, {"Area", "1", 7, 5, "640.00"},
     // Temperatures by formula: Farenhite and Kelvin meet through Celsius, Kelvin is 273 above.
     {"Temprature", "100", 0, 1, "212.00"}, {"Temprature", "37", 0, 1, "98.60"}, {"Temprature", "0", 1, 0, "-17.777778"},
-    {"Temprature", "0", 0, 2, "273.00"}, {"Temprature", "0", 2, 0, "-273.00"}, {"Temprature", "25.5", 0, 0, "25.50"},
+    {"Temprature", "0", 0, 2, "273.00"}, {"Temprature", "0", 2, 0, "-273.00"}, {"Temprature", "25.5", 1, 1, "25.50"},
     {"Temprature", "50", 1, 2, "283.00"}, {"Temprature", "283", 2, 1, "50.00"}, {"Temprature", "0", 2, 1, "-459.40"},
     // An empty value converts 0; only the leading number counts; the separator converts as the base unit.
     {"Distance", "", 4, 10, "0.00"}, {"Temprature", "", 0, 1, "32.00"}, {"Distance", "12abc", 0, 0, "12.00"},
