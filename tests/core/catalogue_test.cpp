@@ -19,49 +19,33 @@ namespace {
 using mensaro::CategoryTable;
 using mensaro::ReadFactor;
 
-struct Unit {
-    std::string name, factor, aliases;  // factor as written, aliases as the catalogue keeps them: '|' between
-};
-struct Category {
-    std::string name;
-    std::vector<Unit> units;
-};
-
-// The rows "| `Name` | factor | note | `alias`, `alias` |" under each "## Category" heading.
-std::vector<Category> ReadDocument(const char* path) {
-    std::ifstream in(path);
-    std::vector<Category> categories;
+// docs/units.md, the users' reference, is the catalogue's record: the same categories, unit names in list order,
+// factors to 15 digits, other names; each unit as "Category: Name factor alias|alias".
+TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
+    const auto factor = [](std::string_view category, double value) {
+        return category == mensaro::kTemperatureCategory ? "" : mensaro::WriteNumber(value);  // formulas
+    };
+    std::string documented, catalogue;  // a line a unit
+    std::ifstream in(MENSARO_UNITS_DOC);
     const std::regex heading("## (.*)"), row("\\| `([^`]*)` \\| (\\S+) \\|[^|]*\\|(.*)\\|");
     std::smatch match;
+    std::string category;  // the rows "| `Name` | factor | note | `alias`, `alias` |" under each "## Category"
     for (std::string line; std::getline(in, line);) {
-        if (std::regex_match(line, match, heading)) categories.push_back({match[1], {}});
+        if (std::regex_match(line, match, heading)) category = match[1];
         if (!std::regex_match(line, match, row)) continue;
         const std::string aliases = std::regex_replace(match[3].str(), std::regex("^ *`?|`? *$"), "");
-        categories.back().units.push_back({match[1], match[2], std::regex_replace(aliases, std::regex("`, `"), "|")});
+        documented += category + ": " + match[1].str() + " " + factor(category, mensaro::ReadNumber(match[2].str())) +
+                      " " + std::regex_replace(aliases, std::regex("`, `"), "|") + "\n";
     }
-    std::erase_if(categories, [](const Category& c) { return c.units.empty(); });
-    return categories;
-}
-
-// docs/units.md, the users' reference, is the catalogue's record: the same
-// categories, unit names in list order, factors to 15 digits, other names.
-TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
-    const auto documented = ReadDocument(MENSARO_UNITS_DOC);
-    ASSERT_EQ(documented.size(), mensaro::kCategoryNames.size()) << "cannot read " << MENSARO_UNITS_DOC;
-    for (std::size_t c = 0; c < documented.size(); ++c) {
-        const auto& [category, units] = documented[c];
-        EXPECT_EQ(category, mensaro::kCategoryNames[c]);
-        const auto table = CategoryTable(category);
-        ASSERT_TRUE(table && table->size() == 2 * units.size()) << category;
-        for (std::size_t i = 0; i < units.size(); ++i) {
-            EXPECT_EQ(mensaro::UnitName(*table, i), units[i].name) << category << " " << i;
-            EXPECT_EQ(mensaro::UnitAliases(c, i), units[i].aliases) << units[i].name;
-            if (category == mensaro::kTemperatureCategory) continue;  // formulas, not factors
-            EXPECT_EQ(mensaro::WriteNumber(ReadFactor((*table)[2 * i + 1])),
-                      mensaro::WriteNumber(mensaro::ReadNumber(units[i].factor)))
-                << units[i].name;
-        }
+    for (std::size_t c = 0; c < mensaro::kCategoryNames.size(); ++c) {
+        const auto name = mensaro::kCategoryNames[c];
+        const auto table = *CategoryTable(name);
+        for (std::size_t i = 0; i < table.size() / 2; ++i)
+            catalogue += std::string(name) + ": " + std::string(mensaro::UnitName(table, i)) + " " +
+                         factor(name, ReadFactor(table[2 * i + 1])) + " " + std::string(mensaro::UnitAliases(c, i)) +
+                         "\n";
     }
+    EXPECT_EQ(documented, catalogue) << "in " << MENSARO_UNITS_DOC;
 }
 
 // The man page's UNIT NAMES list every unit that has other names, with them.
