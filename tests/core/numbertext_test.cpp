@@ -26,7 +26,7 @@ constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 
 // Tables here are packed by hand, several short rows a line.
 // clang-format off
-TEST(ReadNumber, ReadsTheLeadingNumber) {
+TEST(ReadNumber, ReadsAndMeasuresTheLeadingNumber) {
     const std::pair<std::string, double> rows[] = {
         // No number at the start reads as 0; the rest is ignored; only E starts an exponent.
         {"", 0}, {"abc", 0}, {"$5", 0}, {"-", 0}, {".", 0}, {".e5", 0}, {"+-3", 0}, {"&", 0}, {"&X1", 0}, {"&H", 0},
@@ -52,13 +52,10 @@ TEST(ReadNumber, ReadsTheLeadingNumber) {
     }
     EXPECT_TRUE(std::signbit(ReadNumber("-0.000")));
     EXPECT_FALSE(std::signbit(ReadNumber("0")));
-}
-
-TEST(NumberLength, MeasuresTheLeadingNumber) {
-    const std::pair<std::string_view, std::size_t> rows[] = {
+    const std::pair<std::string_view, std::size_t> lengths[] = {
         {"12abc", 2}, {"-.5", 3}, {"2.5e2", 5}, {"2.5e", 3}, {"1.2.3", 3}, {"&HFF", 4}, {"&H", 0}, {"abc", 0}, {"-", 0},
         {".", 0}, {"5.", 2}, {"+3", 2}, {"1e+", 1}, {"1E-5x", 4}, {"&o78", 3}, {"&X1", 0}, {"", 0}};
-    for (const auto& [text, length] : rows) EXPECT_EQ(mensaro::NumberLength(text), length) << '"' << text << '"';
+    for (const auto& [text, length] : lengths) EXPECT_EQ(mensaro::NumberLength(text), length) << '"' << text << '"';
 }
 
 TEST(WriteNumber, WritesPlainOrExponentForm) {

@@ -6,14 +6,88 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
+#include "core/catalogue.h"
 #include "core/suggest.h"
+#include "core/unitnames.h"
 
 namespace {
 
 using mensaro::Conversion;
+using mensaro::MatchUnit;
 using mensaro::NameOf;
 using mensaro::Reading;
+
+constexpr int kAny = -1;
+
+// A typed name, where to look (kAny for everywhere), the names found in list order joined by '|' ("" for none).
+using Case = std::tuple<const char*, int, const char*>;
+
+// clang-format off
+constexpr Case kCases[] = {
+    // The header's examples; a list name before another name, another name before a start.
+    {"nautical   MILE", kAny, "Nautical Mile"}, {"sq.fe", kAny, "Sq.Feet"}, {"cm", kAny, "Centimeter"},
+    {"°F", kAny, "Farenhite"}, {"fahrenheit", kAny, "Farenhite"}, {"℃", kAny, "Celsius"}, {"ton", kAny, "Ton"},
+    {"to", kAny, "Tonne|Ton"}, {"m", 5, "Minute"}, {"mph", kAny, ""}, {"parsec", kAny, ""}, {"", kAny, ""},
+    {"--", kAny, ""}, {"Inch", kAny, "Inch"}, {"CENTIMETER", kAny, "Centimeter"}, {"s", kAny, "Second"},
+    {"day", kAny, "Day"}, {"c", kAny, "Celsius"}, {"ounce", kAny, "Ounce"}, {"fe", kAny, "Feet"},
+    {"fahr", kAny, "Farenhite"},
+    // Case, blanks, dots and look-alike marks never count.
+    {"Nautical \t  Mile", kAny, "Nautical Mile"}, {"sq. ft", kAny, "Sq.Feet"}, {"SQ FT", kAny, "Sq.Feet"},
+    {"in.", kAny, "Inch"}, {"fl.oz", kAny, "Fluid Ounce"}, {"ML", kAny, "Mililiter"}, {"° C", kAny, "Celsius"},
+    {"˚c", kAny, "Celsius"}, {"ºF", kAny, "Farenhite"}, {"\u212A", kAny, "Kelvin"}, {"″", kAny, "Inch"},
+    {"”", kAny, "Inch"}, {"′", kAny, "Feet"}, {"’", kAny, "Feet"}, {"ft²", kAny, "Sq.Feet"}, {"M²", kAny, "Sq.Meter"},
+    {"in³", kAny, "Cu.Inch"}, {"\u00a0cm", kAny, "Centimeter"}, {"sq.millimeter", kAny, "Sq.Milimeter"},
+    {"Temperature", kAny, ""},
+    // Symbols and abbreviations count only whole; a word no unit has is no unit; within one category.
+    {"nm", kAny, ""}, {"kph", kAny, ""}, {"t", kAny, "Tonne|Ton"}, {"mil", kAny, "Mile|Millimeter|Mililiter"},
+    {"pint", kAny, "Pint UK|Pint US Dry|Pint US Liquid"}, {"gal", kAny, "Gallon UK|Gallon US"},
+    {"Sq.Mil", kAny, "Sq.Mile|Sq.Milimeter"}, {"Inch ", kAny, "Inch"}, {"Inch\n", kAny, ""}, {"a\xff", kAny, ""},
+    {"----------------", kAny, ""}, {"s", 0, ""}, {"pint us", 2, "Pint US Dry|Pint US Liquid"}, {"cm", 4, ""}};
+// clang-format on
+
+std::optional<std::size_t> Where(int category) {
+    return category == kAny ? std::nullopt : std::optional<std::size_t>(category);
+}
+
+std::string Names(const std::vector<mensaro::UnitRef>& units) {
+    std::string names;
+    for (const auto unit : units) names += (names.empty() ? "" : "|") + std::string(NameOf(unit));
+    return names;
+}
+
+TEST(MatchUnit, FindsTheUnitsATextCanMean) {
+    for (const auto& [typed, category, means] : kCases)
+        EXPECT_EQ(Names(MatchUnit(typed, Where(category))), means) << '"' << typed << "\" in " << category;
+}
+
+// Every name finds its own unit alone, anywhere: no other name shadows a list name, no two units share one.
+TEST(MatchUnit, EveryNameFindsItsOwnUnit) {
+    std::size_t names = 0;
+    for (std::size_t c = 0; c < mensaro::kCategoryNames.size(); ++c) {
+        for (const auto unit : mensaro::NamedUnits(c)) {
+            auto typed = mensaro::AliasesOf(unit);
+            typed.push_back(NameOf(unit));
+            names += typed.size();
+            for (const std::string_view name : typed)
+                EXPECT_EQ(Names(MatchUnit(name)), NameOf(unit)) << '"' << name << '"';
+        }
+    }
+    EXPECT_GT(names, 200u);
+}
+
+TEST(ListNamesStartingWithAndMatchCategory, TakeAStart) {
+    // clang-format off
+    for (const auto& [typed, category, means] : {Case{"na", kAny, "Nautical Mile"}, {"sq.mil", kAny, "Sq.Mile|Sq.Milimeter"},
+                                                 {"m", 5, "Minute"}, {"", 4, "Celsius|Farenhite|Kelvin"}, {"cm", kAny, ""}})
+        EXPECT_EQ(Names(mensaro::ListNamesStartingWith(typed, Where(category))), means) << typed;
+    const std::pair<const char*, std::optional<std::size_t>> rows[] = {
+        {"distance", 0}, {"Temperature", 4}, {"temp", 4}, {"TEMPRATURE", 4}, {"ti", 5}, {"t", std::nullopt},
+        {"x", std::nullopt}, {"", std::nullopt}};
+    // clang-format on
+    for (const auto& [typed, category] : rows) EXPECT_EQ(mensaro::MatchCategory(typed), category) << typed;
+}
 
 // A conversion is written in full ("12 Inch > Centimeter"); a failure by its kind and a piece of its message.
 void ExpectReads(const Reading& reading, const std::string& expected, const std::string& what) {
@@ -36,8 +110,7 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"-40 F = C", "-40 Farenhite > Celsius"}, {"5 ft in m", "5 Feet > Meter"}, {"12in=cm", "12 Inch > Centimeter"},
     {"12 in -> cm", "12 Inch > Centimeter"}, {"12 in → cm", "12 Inch > Centimeter"},
     {"12 inches to cm", "12 Inch > Centimeter"}, {"12 in in", "12 Inch > Inch"}, {"1 m in in", "1 Meter > Inch"},
-    {"300 K to C", "300 Kelvin > Celsius"}, {"5' to m", "5 Feet > Meter"}, {"3 sq ft to m²", "3 Sq.Feet > Sq.Meter"},
-    {"3 days to hours", "3 Day > Hour"}, {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"},
+    {"3 sq ft to m²", "3 Sq.Feet > Sq.Meter"}, {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"},
     {"  1e3 m as km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
     {".5 l into ml", ".5 Liter > Mililiter"}, {"+3 fahrenheit celsius", "+3 Farenhite > Celsius"},
     // Not a conversion, each told why.
@@ -77,6 +150,12 @@ const std::pair<std::string, std::string> kSuggestions[] = {
     {"1 kg", "1|Kilogram|Pound 1|Kilogram|Ounce 1|Kilogram|CWT"}, {"2 h", "2|Hour|Day 2|Hour|Minute 2|Hour|Week"},
     {"1 to gram", ""}, {"1 mil to in", ""}, {"firefox", ""}, {"12", ""}, {"1,5 in cm", ""}, {"1E308 mi to in", ""},
     {"12 in\x01 cm", ""}, {std::string(257, '1') + " in cm", ""}};
+
+// The units alone, cut where both sides name units.
+const std::pair<const char*, const char*> kUnits[] = {
+    {"in to cm", " Inch > Centimeter"}, {"ft in m", " Feet > Meter"}, {"°F to °C", " Farenhite > Celsius"},
+    {"to", "usage:missing the units"}, {"in", "no target:"}, {"", "usage:missing the units"},
+    {"nautical mile inch", " Nautical Mile > Inch"}, {"mile mile mile", "usage:unknown unit 'mile mile'"}};
 // clang-format on
 
 TEST(NumberProblem, AcceptsWhatTheBoxReadsWholeAndSaysWhyNot) {
@@ -87,40 +166,30 @@ TEST(NumberProblem, AcceptsWhatTheBoxReadsWholeAndSaysWhyNot) {
     EXPECT_EQ(mensaro::NumberProblem(std::string(100, '7') + "x"), "'" + std::string(60, '7') + "'... is not a number");
 }
 
-TEST(ReadQuery, ReadsTheFormsPeopleWrite) {
+TEST(ReadQuery, ReadsTheFormsPeopleWriteAndTheUnitsAlone) {
     // Each twice, one after another: the units of the query before are kept, and must never leak into the next.
     mensaro::QueryReader reader;
     for (const auto& [query, expected] : kQueries) {
         ExpectReads(reader.Read(query), expected, query);
         ExpectReads(reader.Read(query), expected, query);
     }
-    const Conversion c = *mensaro::ReadQuery("12 in to cm").conversion;
+    const Conversion c = mensaro::ReadQuery("12 in to cm").conversion.value();
     EXPECT_EQ(mensaro::SourceText(c), "12 Inch");
     EXPECT_EQ(mensaro::ResultText(c), "30.48 Centimeter");
-    EXPECT_EQ(mensaro::ResultOf(*mensaro::ReadQuery("1e308 mi to in").conversion), "Overflow");
+    EXPECT_EQ(mensaro::ResultOf(mensaro::ReadQuery("1e308 mi to in").conversion.value()), "Overflow");
+    for (const auto& [text, expected] : kUnits) ExpectReads(mensaro::ReadUnits(text), expected, text);  // alone
 }
 
 TEST(ReadPair, ReadsAValueAndTwoNames) {
     for (const auto& [value, from, to, expected] : kPairs)
         ExpectReads(mensaro::ReadPair(value, from, to), expected, value + "|" + from + "|" + to);
     // As the value box reads it: the leading number, or 0.
-    const Reading typed = mensaro::ReadPair("12abc", "inch", "cm", mensaro::ValueRule::kAsTyped);
-    ASSERT_TRUE(typed.conversion);
-    EXPECT_EQ(mensaro::ResultOf(*typed.conversion), "30.48");
-    EXPECT_EQ(mensaro::ResultOf(*mensaro::ReadPair("", "c", "f", mensaro::ValueRule::kAsTyped).conversion), "32.00");
+    constexpr auto kAsTyped = mensaro::ValueRule::kAsTyped;
+    EXPECT_EQ(mensaro::ResultOf(mensaro::ReadPair("12abc", "inch", "cm", kAsTyped).conversion.value()), "30.48");
+    EXPECT_EQ(mensaro::ResultOf(mensaro::ReadPair("", "c", "f", kAsTyped).conversion.value()), "32.00");
 }
 
-TEST(ReadUnits, CutsWhereBothSidesAreUnits) {
-    // clang-format off
-    const std::pair<const char*, const char*> rows[] = {
-        {"in to cm", " Inch > Centimeter"}, {"ft in m", " Feet > Meter"}, {"°F to °C", " Farenhite > Celsius"},
-        {"to", "usage:missing the units"}, {"in", "no target:"}, {"", "usage:missing the units"},
-        {"nautical mile inch", " Nautical Mile > Inch"}, {"mile mile mile", "usage:unknown unit 'mile mile'"}};
-    // clang-format on
-    for (const auto& [text, expected] : rows) ExpectReads(mensaro::ReadUnits(text), expected, text);
-}
-
-TEST(Suggest, OffersAFewConversionsAndNeverGuesses) {
+TEST(Suggest, OffersAFewConversionsNeverGuessesAndNamesThemById) {
     for (const auto& [query, expected] : kSuggestions) {
         std::string ids;
         for (const Conversion& c : mensaro::Suggest(query)) {
@@ -129,17 +198,14 @@ TEST(Suggest, OffersAFewConversionsAndNeverGuesses) {
         }
         EXPECT_EQ(ids, expected) << query;
     }
-    // Where the locale writes a decimal comma, so may the query.
-    EXPECT_EQ(mensaro::IdOf(mensaro::Suggest("1,5 in cm", true).at(0)), "1.5|Inch|Centimeter");
-    EXPECT_EQ(mensaro::Suggest("1,500.5 in cm", true).size(), 0u);
-}
-
-TEST(FromId, RefusesWhatItDidNotMake) {
     for (const std::string& id : std::initializer_list<std::string>{
              "", "12|Inch", "12|Inch|Centimeter|x", "12|Inch|Gram", "abc|Inch|Centimeter", "12|inch|Centimeter",
              " 12|Inch|Centimeter", "12|----------------|Inch", "1\xff|Inch|Inch", std::string(300, '1') + "|Inch|Inch",
              "|Inch|Inch"})
-        EXPECT_FALSE(mensaro::FromId(id)) << id;
+        EXPECT_FALSE(mensaro::FromId(id)) << id;  // what it did not make
+    // Where the locale writes a decimal comma, so may the query.
+    EXPECT_EQ(mensaro::IdOf(mensaro::Suggest("1,5 in cm", true).at(0)), "1.5|Inch|Centimeter");
+    EXPECT_EQ(mensaro::Suggest("1,500.5 in cm", true).size(), 0u);
 }
 
 }  // namespace
