@@ -17,7 +17,6 @@
 namespace {
 
 using mensaro::CategoryTable;
-using mensaro::ReadFactor;
 
 // docs/units.md, the users' reference, is the catalogue's record: the same categories, unit names in list order,
 // factors to 15 digits, other names; each unit as "Category: Name factor alias|alias".
@@ -42,8 +41,8 @@ TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
         const auto table = *CategoryTable(name);
         for (std::size_t i = 0; i < table.size() / 2; ++i)
             catalogue += std::string(name) + ": " + std::string(mensaro::UnitName(table, i)) + " " +
-                         factor(name, ReadFactor(table[2 * i + 1])) + " " + std::string(mensaro::UnitAliases(c, i)) +
-                         "\n";
+                         factor(name, mensaro::ReadFactor(table[2 * i + 1])) + " " +
+                         std::string(mensaro::UnitAliases(c, i)) + "\n";
     }
     EXPECT_EQ(documented, catalogue) << "in " << MENSARO_UNITS_DOC;
 }

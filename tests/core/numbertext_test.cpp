@@ -110,16 +110,15 @@ TEST(Text, MeasuresDecodesQuotesAndTrims) {
     for (const auto& [text, length] : lengths) EXPECT_EQ(mensaro::Utf8Length(text), length) << text;
     EXPECT_TRUE(mensaro::IsUtf8("12 °F → ℃"));
     EXPECT_FALSE(mensaro::IsUtf8("12\xff"));
-    for (const auto& [text, point] : {std::pair<std::string_view, char32_t>{"°", U'\u00B0'}, {"\u2103", U'\u2103'},
-                                      {"\U0001F600", U'\U0001F600'}, {"K", U'K'}})
-        EXPECT_EQ(mensaro::CodePoint(text), point) << text;
+    const std::pair<std::string_view, char32_t> points[] = {{"°", U'\u00B0'}, {"\u2103", U'\u2103'}, {"K", U'K'},
+                                                            {"\U0001F600", U'\U0001F600'}};
+    for (const auto& [text, point] : points) EXPECT_EQ(mensaro::CodePoint(text), point) << text;
     const std::pair<std::string_view, std::string_view> quoted[] = {
         {"cm", "'cm'"}, {"a\xff", "'a\\xff'"}, {"\x1b[31m", "'\\x1b[31m'"}, {"°F", "'°F'"}, {"", "''"},
         {"\u009b1m", "'\\xc2\\x9b1m'"}, {"a\tb\x7f", "'a\\x09b\\x7f'"}};
     for (const auto& [text, expected] : quoted) EXPECT_EQ(mensaro::Quoted(text), expected);
-    for (const auto& [text, trimmed] : {std::pair<std::string_view, std::string_view>{" 12 \t", "12"}, {"1 2", "1 2"},
-                                        {" \t ", ""}})
-        EXPECT_EQ(mensaro::Trimmed(text), trimmed) << '"' << text << '"';
+    const std::pair<std::string_view, std::string_view> trims[] = {{" 12 \t", "12"}, {"1 2", "1 2"}, {" \t ", ""}};
+    for (const auto& [text, trimmed] : trims) EXPECT_EQ(mensaro::Trimmed(text), trimmed) << '"' << text << '"';
 }
 // clang-format on
 

@@ -57,13 +57,10 @@ std::string Names(const std::vector<mensaro::UnitRef>& units) {
     return names;
 }
 
-TEST(MatchUnit, FindsTheUnitsATextCanMean) {
+TEST(MatchUnit, FindsTheUnitsATextCanMeanAndEveryNameItsOwn) {
     for (const auto& [typed, category, means] : kCases)
         EXPECT_EQ(Names(MatchUnit(typed, Where(category))), means) << '"' << typed << "\" in " << category;
-}
-
-// Every name finds its own unit alone, anywhere: no other name shadows a list name, no two units share one.
-TEST(MatchUnit, EveryNameFindsItsOwnUnit) {
+    // Every name finds its own unit alone, anywhere: no other name shadows a list name, no two units share one.
     std::size_t names = 0;
     for (std::size_t c = 0; c < mensaro::kCategoryNames.size(); ++c) {
         for (const auto unit : mensaro::NamedUnits(c)) {
@@ -114,18 +111,17 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"  1e3 m as km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
     {".5 l into ml", ".5 Liter > Mililiter"}, {"+3 fahrenheit celsius", "+3 Farenhite > Celsius"},
     // Not a conversion, each told why.
-    {"12 in", "no target:missing the unit to convert to"}, {"12", "usage:is only a number"},
-    {"", "usage:nothing to convert"}, {"in to cm", "usage:does not start with a number"},
-    {"12 to", "usage:missing the units"}, {"12 in =", "usage:unknown unit '='"}, {"12 to to", "ambiguous:Tonne or Ton"},
+    {"12 in", "no target:missing the unit to"}, {"12", "usage:is only a number"}, {"", "usage:nothing to convert"},
+    {"in to cm", "usage:does not start with a number"}, {"12 to", "usage:missing the units"},
+    {"12 in =", "usage:unknown unit '='"}, {"12 to to", "ambiguous:Tonne or Ton"},
     {"1 to gram", "ambiguous:it could be Tonne or Ton"},
     {"1 pint to l", "ambiguous:Pint UK, Pint US Dry or Pint US Liquid"}, {"60 mph to km/h", "usage:unknown unit"},
     {"1 inch gram", "usage:'Inch' is a unit of Distance and 'Gram' of Weight"},
-    {"12 in to xyz", "usage:unknown unit 'xyz'; the units of Distance are Inch, Feet"},
+    {"12 in to xyz", "usage:'xyz'; the units of Distance are Inch, Feet"},
     {"12 \x1b[2J to cm", "usage:unknown unit '\\x1b[2J'"}, {"12 \xff to cm", "usage:not valid UTF-8"},
     {std::string(300, '1') + " in cm", "usage:too long"}, {"1.2.3 in cm", "value:'1.2.3' is not a number"},
-    {"1,5 in cm", "value:'1,5' is not a number: the decimal point is '.'"},
-    {"\u22125 in cm", "value:the minus sign is '-'"}, {"5 9 in cm", "value:'5 9' is not a number: a blank inside it"},
-    {"\uFF11\uFF12 in cm", "value:the digits are 0 to 9"}};
+    {"1,5 in cm", "value:'1,5' is not a number: the decimal point"}, {"\u22125 in cm", "value:the minus sign is '-'"},
+    {"5 9 in cm", "value:'5 9' is not a number: a blank"}, {"\uFF11\uFF12 in cm", "value:the digits are 0 to 9"}};
 
 // Value, from, to as three arguments; the same outcome forms.
 const std::tuple<std::string, std::string, std::string, std::string> kPairs[] = {
@@ -138,9 +134,8 @@ const std::tuple<std::string, std::string, std::string, std::string> kPairs[] = 
     {"1,5", "inch", "cm", "value:the decimal point is '.'"}, {"abc", "inch", "cm", "value:'abc' is not a number"},
     {"inf", "inch", "cm", "value:'inf' is not a number"}, {"0x10", "inch", "cm", "value:start with &H"},
     {"", "inch", "cm", "value:an empty value"}, {"1", "", "inch", "usage:empty unit name"},
-    {"1", "inch", "xyz", "usage:unknown unit 'xyz'; the units of Distance"},
-    {"1", "inch", "gram", "usage:both units must be of one category"},
-    {"1", "xyz", "abc", "usage:unknown unit 'xyz'; 'mensaro --list' shows every unit"}};
+    {"1", "inch", "xyz", "usage:'xyz'; the units of Distance"}, {"1", "inch", "gram", "usage:must be of one category"},
+    {"1", "xyz", "abc", "usage:'xyz'; 'mensaro --list' shows every unit"}};
 
 // A query and the ids of what the search box offers, in order.
 const std::pair<std::string, std::string> kSuggestions[] = {
@@ -158,14 +153,6 @@ const std::pair<const char*, const char*> kUnits[] = {
     {"nautical mile inch", " Nautical Mile > Inch"}, {"mile mile mile", "usage:unknown unit 'mile mile'"}};
 // clang-format on
 
-TEST(NumberProblem, AcceptsWhatTheBoxReadsWholeAndSaysWhyNot) {
-    for (const char* number : {"12", " 1e3 ", ".5", "5.", "+3", "&HFF", "-0", "\t-40\t", "1E999"})
-        EXPECT_EQ(mensaro::NumberProblem(number), "") << number;
-    for (const char* text : {"", "abc", "5 6", "1.2.3", "0x10", "inf", "nan", "\u22125", "12abc", "&H", "1e", "- 3"})
-        EXPECT_NE(mensaro::NumberProblem(text), "") << text;
-    EXPECT_EQ(mensaro::NumberProblem(std::string(100, '7') + "x"), "'" + std::string(60, '7') + "'... is not a number");
-}
-
 TEST(ReadQuery, ReadsTheFormsPeopleWriteAndTheUnitsAlone) {
     // Each twice, one after another: the units of the query before are kept, and must never leak into the next.
     mensaro::QueryReader reader;
@@ -180,7 +167,12 @@ TEST(ReadQuery, ReadsTheFormsPeopleWriteAndTheUnitsAlone) {
     for (const auto& [text, expected] : kUnits) ExpectReads(mensaro::ReadUnits(text), expected, text);  // alone
 }
 
-TEST(ReadPair, ReadsAValueAndTwoNames) {
+TEST(ReadPair, ReadsAValueAndTwoNamesAndSaysWhyAValueIsNone) {
+    for (const char* number : {"12", " 1e3 ", ".5", "5.", "+3", "&HFF", "-0", "\t-40\t", "1E999"})
+        EXPECT_EQ(mensaro::NumberProblem(number), "") << number;
+    for (const char* text : {"", "abc", "5 6", "1.2.3", "0x10", "inf", "nan", "\u22125", "12abc", "&H", "1e", "- 3"})
+        EXPECT_NE(mensaro::NumberProblem(text), "") << text;
+    EXPECT_EQ(mensaro::NumberProblem(std::string(100, '7') + "x"), "'" + std::string(60, '7') + "'... is not a number");
     for (const auto& [value, from, to, expected] : kPairs)
         ExpectReads(mensaro::ReadPair(value, from, to), expected, value + "|" + from + "|" + to);
     // As the value box reads it: the leading number, or 0.

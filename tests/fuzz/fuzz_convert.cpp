@@ -44,8 +44,7 @@ bool IsResultText(const std::string& text, int maxDecimals) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
-    // Byte 0: the category (and, now and then, a table of another one, as if the two disagreed).
-    // Bytes 1-2: positions. The rest: the value text.
+    // Byte 0: the category (now and then with another one's table); bytes 1-2: positions; the rest: the value.
     const std::size_t categoryIndex = data[0] % mensaro::kCategoryNames.size();
     const std::size_t tableIndex = (data[0] & 0x80) ? (data[0] >> 3) % mensaro::kCategoryNames.size() : categoryIndex;
     const std::string_view category = mensaro::kCategoryNames[categoryIndex];
