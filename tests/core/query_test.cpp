@@ -150,7 +150,7 @@ const std::pair<std::string, std::string> kSuggestions[] = {
 // The units alone, cut where both sides name units.
 const std::pair<const char*, const char*> kUnits[] = {
     {"in to cm", " Inch > Centimeter"}, {"ft in m", " Feet > Meter"}, {"°F to °C", " Farenhite > Celsius"},
-    {"to", "usage:missing the units"}, {"in", "no target:"}, {"", "usage:missing the units"},
+    {"to", "usage:missing the units"}, {"in", "no target:"}, {"", "usage:missing"}, {"\xff", "usage:not valid UTF-8"},
     {"nautical mile inch", " Nautical Mile > Inch"}, {"mile mile mile", "usage:unknown unit 'mile mile'"}};
 // clang-format on
 
