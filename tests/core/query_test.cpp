@@ -109,7 +109,7 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"12 in -> cm", "12 Inch > Centimeter"}, {"12 in → cm", "12 Inch > Centimeter"},
     {"12 inches to cm", "12 Inch > Centimeter"}, {"12 in in", "12 Inch > Inch"}, {"1 m in in", "1 Meter > Inch"},
     {"3 sq ft to m²", "3 Sq.Feet > Sq.Meter"}, {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"},
-    {"  1e3 m as km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
+    {"  1e3 m AS km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
     {".5 l into ml", ".5 Liter > Mililiter"}, {"+3 fahrenheit celsius", "+3 Farenhite > Celsius"},
     // Not a conversion, each told why.
     {"12 in", "no target:missing the unit to"}, {"12", "usage:is only a number"}, {"", "usage:nothing to convert"},
