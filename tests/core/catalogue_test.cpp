@@ -8,61 +8,43 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "core/conversion.h"
 #include "core/numbertext.h"
 
 namespace {
 
 using mensaro::CategoryTable;
-using mensaro::ReadFactor;
 
-struct Unit {
-    std::string name;
-    std::string factor;   // as written
-    std::string aliases;  // as the catalogue keeps them: '|' between them
-};
-struct Category {
-    std::string name;
-    std::vector<Unit> units;
-};
-
-// The rows "| `Name` | factor | note | `alias`, `alias` |" under each "## Category" heading.
-std::vector<Category> ReadDocument(const char* path) {
-    std::ifstream in(path);
-    std::vector<Category> categories;
+// docs/units.md, the users' reference, is the catalogue's record: the same categories, unit names in list order,
+// factors to 15 digits, other names; each unit as "Category: Name factor alias|alias".
+TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
+    const auto factor = [](std::string_view category, double value) {
+        return category == mensaro::kTemperatureCategory ? "" : mensaro::WriteNumber(value);  // formulas
+    };
+    std::string documented, catalogue;  // a line a unit
+    std::ifstream in(MENSARO_UNITS_DOC);
     const std::regex heading("## (.*)"), row("\\| `([^`]*)` \\| (\\S+) \\|[^|]*\\|(.*)\\|");
     std::smatch match;
+    std::string category;  // the rows "| `Name` | factor | note | `alias`, `alias` |" under each "## Category"
     for (std::string line; std::getline(in, line);) {
-        if (std::regex_match(line, match, heading)) categories.push_back({match[1], {}});
+        if (std::regex_match(line, match, heading)) category = match[1];
         if (!std::regex_match(line, match, row)) continue;
         const std::string aliases = std::regex_replace(match[3].str(), std::regex("^ *`?|`? *$"), "");
-        categories.back().units.push_back({match[1], match[2], std::regex_replace(aliases, std::regex("`, `"), "|")});
+        documented += category + ": " + match[1].str() + " " + factor(category, mensaro::ReadNumber(match[2].str())) +
+                      " " + std::regex_replace(aliases, std::regex("`, `"), "|") + "\n";
     }
-    std::erase_if(categories, [](const Category& c) { return c.units.empty(); });
-    return categories;
-}
-
-// docs/units.md, the users' reference, is the catalogue's record: the same
-// categories, unit names in list order, factors to 15 digits, other names.
-TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
-    const auto documented = ReadDocument(MENSARO_UNITS_DOC);
-    ASSERT_EQ(documented.size(), mensaro::kCategoryNames.size()) << "cannot read " << MENSARO_UNITS_DOC;
-    for (std::size_t c = 0; c < documented.size(); ++c) {
-        const auto& [category, units] = documented[c];
-        EXPECT_EQ(category, mensaro::kCategoryNames[c]);
-        const auto table = CategoryTable(category);
-        ASSERT_TRUE(table && table->size() == 2 * units.size()) << category;
-        for (std::size_t i = 0; i < units.size(); ++i) {
-            EXPECT_EQ(mensaro::UnitName(*table, i), units[i].name) << category << " " << i;
-            EXPECT_EQ(mensaro::UnitAliases(c, i), units[i].aliases) << units[i].name;
-            if (category == mensaro::kTemperatureCategory) continue;  // formulas, not factors
-            // Written to 15 significant digits.
-            EXPECT_EQ(mensaro::WriteNumber(ReadFactor((*table)[2 * i + 1])),
-                      mensaro::WriteNumber(mensaro::ReadNumber(units[i].factor)))
-                << units[i].name;
-        }
+    for (std::size_t c = 0; c < mensaro::kCategoryNames.size(); ++c) {
+        const auto name = mensaro::kCategoryNames[c];
+        const auto table = *CategoryTable(name);
+        for (std::size_t i = 0; i < table.size() / 2; ++i)
+            catalogue += std::string(name) + ": " + std::string(mensaro::UnitName(table, i)) + " " +
+                         factor(name, mensaro::ReadFactor(table[2 * i + 1])) + " " +
+                         std::string(mensaro::UnitAliases(c, i)) + "\n";
     }
+    EXPECT_EQ(documented, catalogue) << "in " << MENSARO_UNITS_DOC;
 }
 
 // The man page's UNIT NAMES list every unit that has other names, with them.
@@ -95,12 +77,9 @@ TEST(UnitAliases, AreTheManPages) {
     EXPECT_EQ(listed, expected) << "in " << MENSARO_MAN_PAGE;
 }
 
-TEST(CategoryTable, MatchesOnlyTheExactName) {
+TEST(CategoryTable, MatchesOnlyTheExactNameKeepsPintUkExactAndNamesNothingPastTheEnd) {
     for (const char* text : {"distance", "Distance ", " Distance", "Temperature", "", "DISTANCE", "Tim"})
         EXPECT_FALSE(CategoryTable(text)) << '"' << text << '"';
-}
-
-TEST(CategoryTable, KeepsPintUkExactAndNamesNothingPastTheEnd) {
     const auto volume = *CategoryTable("Volume");
     EXPECT_EQ(std::get<double>(volume[11]), 568.3000000000001);  // Pint UK: 1000 * 0.5683, one ulp above 568.3
     EXPECT_EQ(mensaro::UnitName(volume, 10), "");
@@ -109,6 +88,43 @@ TEST(CategoryTable, KeepsPintUkExactAndNamesNothingPastTheEnd) {
     for (const auto [category, position] : {std::pair(3, 8), {0, 11}, {6, 0}, {5, 99}})  // Ton, then past the ends
         EXPECT_EQ(mensaro::UnitAliases(category, position), "") << category << " " << position;
     EXPECT_EQ(mensaro::UnitName({std::string("Inch"), 1.0, std::string("Feet")}, 1), "");  // no factor, no unit
+}
+
+// Category, value, from and to positions, the result text. Positions: Distance 0 Inch, 1 Feet, 2 Yard,
+// 4 Mile, 5 Nautical Mile, 6 separator, 8 Centimeter, 9 Meter, 10 Kilometer; Temprature 0 C, 1 F, 2 K.
+// clang-format off
+const std::tuple<const char*, std::string, int, int, std::string> kConversions[] = {
+    {"Distance", "1", 0, 8, "2.54"}, {"Distance", "1", 4, 10, "1.609344"},
+    {"Distance", "1", 10, 4, "0.621371192237334"}, {"Distance", "2", 1, 2, "0.666666666666667"},
+    {"Distance", "100", 8, 9, "1.00"}, {"Distance", "-3", 1, 0, "-36.00"}, {"Weight", "1", 2, 7, "0.453592"},
+    {"Time", "1", 3, 4, "0.142857142857143"}, {"Time", "1000000", 7, 0, "3153600000000000.00"},
+    {"Volume", "1", 5, 0, "568.30"}, {"Area", "1", 7, 5, "640.00"},
+    // Temperatures by formula: Farenhite and Kelvin meet through Celsius, Kelvin is 273 above.
+    {"Temprature", "100", 0, 1, "212.00"}, {"Temprature", "0", 1, 0, "-17.777778"}, {"Temprature", "0", 0, 2, "273.00"},
+    {"Temprature", "0", 2, 0, "-273.00"}, {"Temprature", "25.5", 1, 1, "25.50"}, {"Temprature", "50", 1, 2, "283.00"},
+    {"Temprature", "283", 2, 1, "50.00"}, {"Temprature", "0", 2, 1, "-459.40"},
+    // An empty value converts 0; only the leading number counts; the separator converts as the base unit.
+    {"Distance", "", 4, 10, "0.00"}, {"Temprature", "", 0, 1, "32.00"}, {"Distance", "12abc", 0, 0, "12.00"},
+    {"Distance", "2,5", 0, 0, "2.00"}, {"Distance", "0.125", 1, 1, "0.125"}, {"Distance", "12", 6, 1, "1.00"},
+    {"Weight", "1000", 5, 7, "1.00"}, {"Volume", "1000", 2, 1, "1.00"},
+    // Beyond the double range; but a unit to itself is the value, even past the base unit's range.
+    {"Temprature", "1E308", 0, 1, "Overflow"}, {"Distance", "1E308", 10, 0, "Overflow"},
+    {"Distance", "1E999", 0, 0, "Overflow"}, {"Temprature", "-1E999", 0, 2, "Overflow"},
+    {"Distance", "1E300", 1, 0, "12" + std::string(300, '0') + ".00"},
+    {"Distance", "1E308", 10, 10, "1" + std::string(308, '0') + ".00"}, {"Volume", "0.1", 3, 3, "0.10"},
+    // Only the exact category text selects the formulas; a position outside the table gives no text.
+    {"Temperature", "100", 0, 1, "100.00"}, {"Temprature", "1", 3, 0, ""}, {"Temprature", "1", 0, 3, ""},
+    {"Temprature", "1", -1, 0, ""}, {"Temprature", "1", 0, -1, ""}};
+// clang-format on
+
+TEST(ConvertValue, GivesTheResultText) {
+    for (const auto& [category, value, from, to, expected] : kConversions) {
+        // The temperature table also stands in for a category text no table has.
+        const auto table = CategoryTable(category).value_or(*CategoryTable("Temprature"));
+        EXPECT_EQ(mensaro::ConvertValue(table, category, value, from, to), expected)
+            << category << " " << value << " from " << from << " to " << to;
+    }
+    EXPECT_EQ(mensaro::ConvertValue({}, "Distance", "1", 0, 0), "");
 }
 
 }  // namespace

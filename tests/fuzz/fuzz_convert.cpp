@@ -1,15 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Mensaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Any value text, category and pair of positions in the table. ReadNumber:
-// never NaN, blind to what follows the number and to blanks. FormatByPattern:
-// well-formed text, the right number of decimals, no "-0.00", close to the
-// value. WriteNumber: plain digits that read back. ConvertValue: a
-// well-formed result, and a unit to itself gives the value. The same text
-// as a query: a conversion or a reason, never both; what the search box
-// offers has an id that names it again. A failed assert
-// aborts, which libFuzzer reports with the input; the checks are the point
-// of the harness, so they stay on in any build type.
+// Any value text, category and pair of positions, through every reading and writing of the core; a failed
+// assert aborts with the input. The checks are the point of the harness, so they stay on in any build type.
 #undef NDEBUG
 #include <cassert>
 #include <charconv>
@@ -27,22 +20,19 @@
 
 namespace {
 
-// The value rounded to 15 significant digits, by the standard library alone.
+// The value rounded to 15 significant digits by the standard library; near the top it may round past the range.
 double RoundedTo15(double value) {
     char buf[40];
     const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
     double rounded = 0;
-    // Near the top of the range the rounded value may lie beyond it.
-    if (std::from_chars(buf, end, rounded).ec == std::errc::result_out_of_range)
-        return std::copysign(std::numeric_limits<double>::infinity(), value);
-    return rounded;
+    const bool beyond = std::from_chars(buf, end, rounded).ec == std::errc::result_out_of_range;
+    return beyond ? std::copysign(std::numeric_limits<double>::infinity(), value) : rounded;
 }
 
 // Equal, and the same sign for zeros.
 bool SameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
-// Two fixed decimals and at most M in all, no trailing zero after the fixed
-// two, and no minus before a zero.
+// Two fixed decimals, at most M in all, no trailing zero after the fixed two, no minus before a zero.
 bool IsResultText(const std::string& text, int maxDecimals) {
     static const std::regex six("-?[0-9]+\\.[0-9]{2}([0-9]{0,3}[1-9])?");
     static const std::regex fifteen("-?[0-9]+\\.[0-9]{2}([0-9]{0,12}[1-9])?");
@@ -54,20 +44,18 @@ bool IsResultText(const std::string& text, int maxDecimals) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
-    // Byte 0: the category (and, now and then, a table of another one, as if
-    // the two disagreed). Bytes 1-2: positions. The rest: the value text.
+    // Byte 0: the category (now and then with another one's table); bytes 1-2: positions; the rest: the value.
     const std::size_t categoryIndex = data[0] % mensaro::kCategoryNames.size();
     const std::size_t tableIndex = (data[0] & 0x80) ? (data[0] >> 3) % mensaro::kCategoryNames.size() : categoryIndex;
     const std::string_view category = mensaro::kCategoryNames[categoryIndex];
     const auto table = *mensaro::CategoryTable(mensaro::kCategoryNames[tableIndex]);
     const int units = static_cast<int>(table.size() / 2);
-    const int from = data[1] % units;
-    const int to = data[2] % units;
+    const int from = data[1] % units, to = data[2] % units;
     const std::string value(reinterpret_cast<const char*>(data + 3), size - 3);
 
+    // ReadNumber: never NaN; 'x' never continues a number, and blanks never count.
     const double number = mensaro::ReadNumber(value);
     assert(!std::isnan(number));
-    // 'x' never continues a number, and blanks never count.
     assert(SameDouble(mensaro::ReadNumber(value + "x"), number));
     assert(SameDouble(mensaro::ReadNumber(" " + value + "\t"), number));
 
@@ -78,25 +66,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::isfinite(number)) {
         assert(shown == mensaro::kOverflowText);
     } else {
+        // Off by no more than the rounding to M decimals after the rounding to 15 significant digits; the top of
+        // the range rounds beyond it. WriteNumber: plain digits that read back as the value to 15 digits.
         assert(IsResultText(shown, maxDecimals));
-        // Off by no more than the rounding to M decimals after the rounding
-        // to 15 significant digits; the top of the range rounds beyond it.
         const double back = mensaro::ReadNumber(shown);
         const double tolerance = 0.5 * std::pow(10.0, -maxDecimals) + std::fabs(number) * 1e-14;
         assert(std::isinf(back) ? std::fabs(number) > 1.797693134862315e308 : std::fabs(back - number) <= tolerance);
-
         const std::string written = mensaro::WriteNumber(number);
         assert(!written.empty() && written.size() <= 22);
         assert(written.find_first_not_of("0123456789.E+-") == std::string::npos);
         assert(mensaro::ReadNumber(written) == RoundedTo15(number));
     }
 
+    // A well-formed result, the value itself for a unit to itself, nothing outside the table.
     const std::string result = mensaro::ConvertValue(table, category, value, from, to);
     assert(result == mensaro::kOverflowText || IsResultText(result, maxDecimals));
     if (from == to) assert(result == shown);
-    // Outside the table there is nothing to show, never a crash.
     assert(mensaro::ConvertValue(table, category, value, units, 0).empty());
 
+    // As a query: a conversion or a reason, never both; each offer has an id that names it again.
     const mensaro::Reading reading = mensaro::ReadQuery(value);
     assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
     assert(reading.conversion.has_value() == reading.message.empty());

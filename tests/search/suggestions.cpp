@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Mensaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the core answers, for the search service's test to hold the bus's
-// answers against: for each query, a line per suggestion (id, result text,
-// source text, clipboard text, value, from unit, to unit, tab-separated),
-// then an empty line.
+// The core's answers, for the search service's test to hold the bus's against. For each query, a line per
+// suggestion (id, result text, source text, clipboard text, value, from, to; tab-separated), then an empty line.
 //   suggestions [--comma] QUERY...
 
 #include <cstdio>
@@ -15,15 +13,13 @@
 #include "core/suggest.h"
 
 int main(int argc, char* argv[]) {
-    std::span<char*> queries(argv + 1, static_cast<std::size_t>(argc - 1));
+    const std::span<char*> queries(argv + 1, static_cast<std::size_t>(argc - 1));
     const bool comma = !queries.empty() && std::string_view(queries.front()) == "--comma";
-    if (comma) queries = queries.subspan(1);
-    for (const char* query : queries) {
-        for (const mensaro::Conversion& c : mensaro::Suggest(query, comma)) {
+    for (const char* query : comma ? queries.subspan(1) : queries) {
+        for (const mensaro::Conversion& c : mensaro::Suggest(query, comma))
             std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", mensaro::IdOf(c).c_str(), mensaro::ResultText(c).c_str(),
                         mensaro::SourceText(c).c_str(), mensaro::ResultOf(c).c_str(), c.value.c_str(),
                         std::string(mensaro::NameOf(c.from)).c_str(), std::string(mensaro::NameOf(c.to)).c_str());
-        }
         std::puts("");
     }
     return 0;
