@@ -114,8 +114,11 @@ TEST(Text, MeasuresDecodesQuotesAndTrims) {
     for (const auto& [text, point] : points) EXPECT_EQ(mensaro::CodePoint(text), point) << text;
     const std::pair<std::string_view, std::string_view> quoted[] = {
         {"cm", "'cm'"}, {"a\xff", "'a\\xff'"}, {"\x1b[31m", "'\\x1b[31m'"}, {"°F", "'°F'"}, {"", "''"},
-        {"\u009b1m", "'\\xc2\\x9b1m'"}, {"a\tb\x7f", "'a\\x09b\\x7f'"}};
+        {"\u009b1m", "'\\xc2\\x9b1m'"}, {"a\tb\x7f", "'a\\x09b\\x7f'"}, {"a\u202eb", "'a\\xe2\\x80\\xaeb'"}};
     for (const auto& [text, expected] : quoted) EXPECT_EQ(mensaro::Quoted(text), expected);
+    std::string degrees = "a";  // cut between characters
+    for (int i = 0; i < 40; ++i) degrees += "°";
+    EXPECT_EQ(mensaro::Shown(degrees), "'" + degrees.substr(0, 59) + "'...");
     const std::pair<std::string_view, std::string_view> trims[] = {{" 12 \t", "12"}, {"1 2", "1 2"}, {" \t ", ""}};
     for (const auto& [text, trimmed] : trims) EXPECT_EQ(mensaro::Trimmed(text), trimmed) << '"' << text << '"';
 }

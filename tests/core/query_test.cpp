@@ -111,6 +111,7 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"3 sq ft to m²", "3 Sq.Feet > Sq.Meter"}, {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"},
     {"  1e3 m AS km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
     {".5 l into ml", ".5 Liter > Mililiter"}, {"+3 fahrenheit celsius", "+3 Farenhite > Celsius"},
+    {"12\u00a0in\u2009to\u202fcm", "12 Inch > Centimeter"},
     // Not a conversion, each told why.
     {"12 in", "no target:missing the unit to"}, {"12", "usage:is only a number"}, {"", "usage:nothing to convert"},
     {"in to cm", "usage:does not start with a number"}, {"12 to", "usage:missing the units"},
@@ -145,7 +146,7 @@ const std::pair<std::string, std::string> kSuggestions[] = {
     {"2 l to gal", "2|Liter|Gallon UK 2|Liter|Gallon US"}, {"20 c", "20|Celsius|Farenhite 20|Celsius|Kelvin"},
     {"1 kg", "1|Kilogram|Pound 1|Kilogram|Ounce 1|Kilogram|CWT"}, {"2 h", "2|Hour|Day 2|Hour|Minute 2|Hour|Week"},
     {"1 to gram", ""}, {"1 mil to in", ""}, {"firefox", ""}, {"12", ""}, {"1,5 in cm", ""}, {"1E308 mi to in", ""},
-    {"12 in\x01 cm", ""}, {std::string(257, '1') + " in cm", ""}};
+    {"12 in\x01 cm", ""}, {std::string(257, '1') + " in cm", ""}, {"1 gallon", "1|Gallon UK|Liter 1|Gallon US|Liter"}};
 
 // The units alone, cut where both sides name units.
 const std::pair<const char*, const char*> kUnits[] = {
@@ -180,6 +181,7 @@ TEST(ReadPair, ReadsAValueAndTwoNamesAndSaysWhyAValueIsNone) {
     constexpr auto kAsTyped = mensaro::ValueRule::kAsTyped;
     EXPECT_EQ(mensaro::ResultOf(mensaro::ReadPair("12abc", "inch", "cm", kAsTyped).conversion.value()), "30.48");
     EXPECT_EQ(mensaro::ResultOf(mensaro::ReadPair("", "c", "f", kAsTyped).conversion.value()), "32.00");
+    EXPECT_EQ(mensaro::ResultOf(mensaro::ReadQuery("1,5 in cm", kAsTyped).conversion.value()), "2.54");
 }
 
 TEST(Suggest, OffersAFewConversionsNeverGuessesAndNamesThemById) {
@@ -194,11 +196,12 @@ TEST(Suggest, OffersAFewConversionsNeverGuessesAndNamesThemById) {
     for (const std::string& id : std::initializer_list<std::string>{
              "", "12|Inch", "12|Inch|Centimeter|x", "12|Inch|Gram", "abc|Inch|Centimeter", "12|inch|Centimeter",
              " 12|Inch|Centimeter", "12|----------------|Inch", "1\xff|Inch|Inch", std::string(300, '1') + "|Inch|Inch",
-             "|Inch|Inch"})
+             "|Inch|Inch", "1e308|Mile|Inch"})
         EXPECT_FALSE(mensaro::FromId(id)) << id;  // what it did not make
     // Where the locale writes a decimal comma, so may the query.
-    EXPECT_EQ(mensaro::IdOf(mensaro::Suggest("1,5 in cm", true).at(0)), "1.5|Inch|Centimeter");
-    EXPECT_EQ(mensaro::Suggest("1,500.5 in cm", true).size(), 0u);
+    for (const char* query : {"1,5 in cm", "1.5 in cm"})
+        EXPECT_EQ(mensaro::IdOf(mensaro::Suggest(query, true).at(0)), "1.5|Inch|Centimeter");
+    for (const char* query : {"1,500.5 in cm", "1.500 g to kg"}) EXPECT_EQ(mensaro::Suggest(query, true).size(), 0u);
 }
 
 }  // namespace
