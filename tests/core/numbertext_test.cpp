@@ -47,8 +47,9 @@ TEST(ReadNumber, ReadsAndMeasuresTheLeadingNumber) {
     for (const auto& [text, expected] : rows) {
         EXPECT_EQ(ReadNumber(text), expected) << '"' << text << '"';
         // The part NumberLength measures is all that is read.
-        if (text.find_first_of(" \t\n\r") == std::string::npos)
+        if (text.find_first_of(" \t\n\r") == std::string::npos) {
             EXPECT_EQ(ReadNumber(text.substr(0, mensaro::NumberLength(text))), expected) << '"' << text << '"';
+        }
     }
     EXPECT_TRUE(std::signbit(ReadNumber("-0.000")));
     EXPECT_FALSE(std::signbit(ReadNumber("0")));
