@@ -13,8 +13,7 @@ source "$(dirname "$0")/../lib.sh"
 export HOME=$scratch QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 "$1" &
 pids+=($!)
-shift
 wait_for 10 eval '[[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == Mensaro ]]' || fail "the window never had the keyboard"
-"$@" || failed=1
+"${@:2}" || failed=1
 kill -0 "${pids[0]}" 2>/dev/null || fail "the program is gone"
 finish

@@ -1,9 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The real program under real input through XTEST (xdotool), at the places its accessibility tree gives: a context
-menu's Paste, the picture's page, a seeded random run (MENSARO_REAL_SEED replays it); it copies what the result shows
-and ends with code 0 on Alt+X.   real_input_test.py <mensaro> [events], in a private D-Bus session and X server."""
+"""Real input through XTEST where the accessibility tree places controls: copies, a context menu's Paste, the page,
+a seeded random run (MENSARO_REAL_SEED replays it), code 0 on Alt+X.   real_input_test.py <mensaro> [events]"""
 
 import os
 import random
@@ -116,9 +115,6 @@ rng = random.Random(seed)
 size = frame.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
 left, top, width, height = EXIT
 for step in range(events):
-    if step % 50 == 0:
-        output("xdotool", "key", "Escape")
-        copied(f"step {step}")
     x, y, key = rng.randrange(size.width), rng.randrange(size.height), rng.choice(KEYS)
     button = rng.choice((2, 3) if left - 2 <= x < left + width + 2 and top - 2 <= y < top + height + 2 else (1, 2, 3))
     sent = rng.choice((("click", "--repeat", rng.choice((1, 1, 2)), "--delay", rng.randrange(20, 120),
@@ -128,10 +124,11 @@ for step in range(events):
                        ("mousedown", button, "key", key, "mouseup", button), ("key", key), ("key", key)))
     at((x, y, 0, 0), *sent)
     alive(f"step {step}: {' '.join(map(str, sent))} at {x},{y}")
+    if step % 50 == 49:
+        output("xdotool", "key", "Escape")
+        copied(f"step {step}")
 
-output("xdotool", "key", "Escape")
-copied("the random run")
-output("xdotool", "key", "alt+x")
+output("xdotool", "key", "Escape", "alt+x")
 code = wait_for(proc.poll, lambda code: code is not None)
 proc.kill()  # if it went on
 check(code == 0, f"Alt+X ended the program with code {code}" if code is not None else "Alt+X left it running")

@@ -19,7 +19,6 @@ differ=$(diff <(flags <<<"$want" | uniq) <(flags <<<"$have") | grep '^[<>]' | tr
 
 # Built twice, in other folders, time zones and locales: byte for byte the same.
 second=$scratch/another/much/longer/path
-mkdir -p "$second"
 bash "$src/scripts/package.sh" "$scratch/first" >"$scratch/first.log" 2>&1 &&
     TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 bash "$src/scripts/package.sh" "$second" >"$scratch/second.log" 2>&1 ||
     { tail -30 "$scratch"/*.log; fail "the package did not build"; finish; }
@@ -37,10 +36,10 @@ program=$scratch/root/usr/bin/mensaro
 checks=(--quiet)
 [[ $(dpkg --print-architecture) == arm64 || $(hardening-check --nobranchprotection /dev/null 2>&1) == *"Unknown option"* ]] ||
     checks+=(--nobranchprotection)
-module=$(find "$scratch/root/usr/lib" -name mensaro-window.so)  # its absence, program_test.sh finds
-search=$scratch/root/usr/libexec/mensaro/mensaro-search
-hardening-check "${checks[@]}" "$program" $module "$search" || fail "hardening-check finds a feature missing"
-readelf -d "$program" $module "$search" | grep -qE 'RUNPATH|RPATH' && fail "a program or the module carries a RUNPATH"
+# The window module's absence, program_test.sh finds.
+binaries=("$program" $(find "$scratch/root/usr" -name mensaro-window.so) "$scratch/root/usr/libexec/mensaro/mensaro-search")
+hardening-check "${checks[@]}" "${binaries[@]}" || fail "hardening-check finds a feature missing"
+readelf -d "${binaries[@]}" | grep -qE 'RUNPATH|RPATH' && fail "a program or the module carries a RUNPATH"
 
 # Each file where the desktop looks.
 id=org.mensaro.Mensaro
