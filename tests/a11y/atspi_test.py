@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The running program as a screen reader meets it over AT-SPI: the tree, every text query answered at once, and
-the events each key raises. Run by session.sh."""
+"""The running program as a screen reader meets it over AT-SPI: the tree, every text query answered at once, a key's
+result told once and no event while idle. Run by session.sh."""
 
 import subprocess
 import sys
@@ -51,28 +51,25 @@ for obj, text in ((o, o.queryText()) for o in check(texts, "no text on the bus")
         check(time.monotonic() - start < 0.1, f"{obj.name}: {call.__name__}{tuple(args)} took a while")
     check(0 <= text.caretOffset <= n and text.getNSelections() in (0, 1), f"{obj.name}: caret or selections")
 
-# Events: nothing while idle; each key's new result told exactly once.
+# Nothing while idle; a key's new result told once (Qt 6.8 announces, Qt 6.4 shows a notification: both is twice).
 told, moving = [], []
 
 
-def on_told(event):  # Qt 6.8 announces, Qt 6.4 shows a notification: either counts, so both would tell twice
+def heard(event):
+    moving.append(event.type)
     if event.type == "object:announcement":
         told.append(event.any_data)
-    elif event.detail1 and event.source is not None and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+    elif "showing" in event.type and event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
         told.append(event.source.name)
 
 
-pyatspi.Registry.registerEventListener(on_told, "object:state-changed:showing", "object:announcement")
-pyatspi.Registry.registerEventListener(lambda e: moving.append(e.type), "object:property-change", "object:text-changed",
+pyatspi.Registry.registerEventListener(heard, "object:property-change", "object:text-changed",
                                        "object:state-changed:showing", "object:bounds-changed", "object:announcement")
-for keys, expect in (([], []), (["7"], ["7.00 Inch"]), (["Escape"], ["0 Inch"]), (["ctrl+shift+c"], []),
-                     (["4"], ["4.00 Inch"]), (["shift+Tab", "c"], ["10.16 Centimeter"])):  # the To list, then c
-    told.clear()
-    subprocess.run(["xdotool", "key", "--delay", "50", *keys] if keys else ["true"], check=True)
-    end = time.monotonic() + (1 if keys else 3)  # events arrive while the main loop runs
+for key, expect in (("", []), ("7", ["7.00 Inch"])):
+    told.clear(), moving.clear()
+    subprocess.run(["xdotool", "key", key] if key else ["true"], check=True)
+    end = time.monotonic() + (1 if key else 3)  # events arrive while the main loop runs
     while time.monotonic() < end:
         GLib.MainContext.default().iteration(False) or time.sleep(0.01)
-    check(told == expect and (keys or not moving), f"after {' '.join(keys) or 'nothing'}: told {told}, moved {moving}")
-
-names = [obj.name for obj in objects]  # everything still answers; a stuck program raises here
-print(f"{len(names)} objects, {len(texts)} with text: ok")
+    check(told == expect and (key or not moving), f"after {key or 'nothing'}: told {told}, moved {moving}")
+print(f"{len(objects)} objects, {len(texts)} with text: ok")

@@ -2,12 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What Orca says, from its speech log: each new result once, with its unit,
-# and nothing while the window sits idle. Run inside session.sh.
+# What Orca says, from its speech log: each new result once, nothing while idle. Run inside session.sh.
 source "$(dirname "$0")/../lib.sh"
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$scratch/orca.log" 2>/dev/null | sed "s/SPEECH OUTPUT: //"; }
-# Orca writes its log in blocks, which a Shift's echo pushes out. It has said all once that echo shows and
-# nothing else came since the round before (what the window tells it waits until Orca is idle).
+# Orca logs in blocks, which a Shift's echo pushes out: all is said once that echo shows and no more came since.
 settle() {
     local echoes said=
     for _ in {1..10}; do
@@ -18,18 +16,16 @@ settle() {
     done
 }
 
-# No speech server, installed or not (one with a synthesizer and no sound device stalls Orca); speech stays on,
-# as Orca 48 logs no announcement without it.
+# No speech server (one without a sound device stalls Orca); speech stays on, or Orca 48 logs no announcement.
 SPEECHD_ADDRESS=unix_socket:$scratch/no-speech-server SPEECHD_CMD=/bin/false \
     orca --replace --debug-file="$scratch/orca.log" --user-prefs "$scratch/orca" >/dev/null 2>&1 &
 pids+=($!)
 wait_for 30 eval 'spoken | grep -q Mensaro' || { fail "Orca never spoke the window"; finish; }
 settle
-# Each new result once, whatever brought it (the value box keeps the keys after a list choice); nothing while idle.
+# Whatever brought it (the value box keeps the keys after a list choice); a key waits for Orca, up to D-Bus's 25 s.
 while IFS='|' read -r sent result; do
     before=$(spoken | wc -l)
     xdotool $sent
-    # A key waits for Orca to let it through, up to D-Bus's 25 s when it is slow.
     wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -qF "$result"'
     settle
     said=$(spoken | tail -n +$((before + 1)) | grep -v shift)

@@ -2,10 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# A private desktop for the screen-reader tests: its own D-Bus session (where
-# the AT-SPI bus starts on demand), X server, and the program with its
-# accessibility bridge on; runs the command against it.
-#   session.sh <mensaro binary> <command...>
+# A private D-Bus session (the AT-SPI bus starts on demand in it) and X server, the program in them with its
+# accessibility bridge on, and the command run against it.   session.sh <mensaro binary> <command...>
 if [[ -z ${MENSARO_A11Y_SESSION:-} ]]; then
     MENSARO_A11Y_SESSION=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@" 2>&1 |
         grep --line-buffered -v -e '^dbus-daemon' -e 'SpiRegistry daemon'
@@ -15,9 +13,7 @@ source "$(dirname "$0")/../lib.sh"
 export HOME=$scratch QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 "$1" &
 pids+=($!)
-shift
-# Up once the window has the keyboard.
 wait_for 10 eval '[[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == Mensaro ]]' || fail "the window never had the keyboard"
-"$@" || failed=1
+"${@:2}" || failed=1
 kill -0 "${pids[0]}" 2>/dev/null || fail "the program is gone"
 finish

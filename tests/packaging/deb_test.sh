@@ -2,30 +2,23 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The Debian package as a distribution takes it: built twice, in different
-# folders, time zones and locales, byte for byte the same; lintian finds
-# nothing; the program is hardened, has no RUNPATH and runs unpacked; each
-# file sits where the desktop looks. The default preset compiles with the
-# package's flags.
+# The Debian package as a distribution takes it, and the default preset compiling with its flags.
 #   deb_test.sh <source dir> <default build dir>
 source "$(dirname "$0")/../lib.sh"
 src=$1
-build=$2
 
-# The package's compiler flags, as debian/rules asks dpkg-buildflags for them:
-# none twice, and the same set as the default preset's (the order and the
-# build path differ by design).
+# The flags debian/rules gets from dpkg-buildflags: none twice, the preset's set (order and build path differ).
 want=$(make -s -f "$src/debian/rules" --eval 'mensaro-flags: ; @for f in CXXFLAGS CPPFLAGS LDFLAGS; do \
     dpkg-buildflags --get $$f; done' mensaro-flags)
-have=$(sed -n 's/^CMAKE_\(CXX_FLAGS\|EXE_LINKER_FLAGS\):STRING=//p' "$build/CMakeCache.txt")
+have=$(sed -n 's/^CMAKE_\(CXX_FLAGS\|EXE_LINKER_FLAGS\):STRING=//p' "$2/CMakeCache.txt")
 flags() { tr ' ' '\n' | grep -v -e '^-ffile-prefix-map=' -e '^$' | sort; }
 twice=$(flags <<<"$want" | uniq -d | tr '\n' ' ')
 [[ -z $twice ]] || fail "the package gives these flags twice: $twice"
 differ=$(diff <(flags <<<"$want" | uniq) <(flags <<<"$have") | grep '^[<>]' | tr '\n' ' ')
 [[ -z $differ ]] || fail "the default preset's flags differ from the package's: $differ"
 
+# Built twice, in other folders, time zones and locales: byte for byte the same.
 second=$scratch/another/much/longer/path
-mkdir -p "$second"
 bash "$src/scripts/package.sh" "$scratch/first" >"$scratch/first.log" 2>&1 &&
     TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 bash "$src/scripts/package.sh" "$second" >"$scratch/second.log" 2>&1 ||
     { tail -30 "$scratch"/*.log; fail "the package did not build"; finish; }
@@ -33,25 +26,22 @@ built=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)_$(dpkg --prin
 for deb in mensaro_$built.deb mensaro-dbgsym_$built.deb; do
     cmp "$scratch/first/$deb" "$second/$deb" || fail "$deb differs between two builds"
 done
-deb=$scratch/first/mensaro_$built.deb
 
 lintian --pedantic --display-info "$scratch/first/mensaro_$built.changes" >"$scratch/lintian.log" 2>/dev/null
 grep -E '^[EWIPX]: ' "$scratch/lintian.log" && fail "lintian reports the tags above"
 
-dpkg-deb -x "$deb" "$scratch/root"
+dpkg-deb -x "$scratch/first/mensaro_$built.deb" "$scratch/root"
 program=$scratch/root/usr/bin/mensaro
-# Branch protection (BTI, PAC) is arm64's; its x86 counterpart, control flow
-# integrity, is checked. Debian 13's hardening-check asks for it everywhere;
-# Debian 12's has neither the check nor the option to leave it out.
+# Debian 13 asks for arm64's branch protection everywhere (x86's counterpart is checked); Debian 12 has no such check.
 checks=(--quiet)
 [[ $(dpkg --print-architecture) == arm64 || $(hardening-check --nobranchprotection /dev/null 2>&1) == *"Unknown option"* ]] ||
     checks+=(--nobranchprotection)
-module=$(find "$scratch/root/usr/lib" -name mensaro-window.so)
-[[ -n $module ]] || fail "no window module in the package"
-search=$scratch/root/usr/libexec/mensaro/mensaro-search
-hardening-check "${checks[@]}" "$program" $module "$search" || fail "hardening-check finds a feature missing"
-readelf -d "$program" $module "$search" | grep -qE 'RUNPATH|RPATH' && fail "a program or the module carries a RUNPATH"
+# The window module's absence, program_test.sh finds.
+binaries=("$program" $(find "$scratch/root/usr" -name mensaro-window.so) "$scratch/root/usr/libexec/mensaro/mensaro-search")
+hardening-check "${checks[@]}" "${binaries[@]}" || fail "hardening-check finds a feature missing"
+readelf -d "${binaries[@]}" | grep -qE 'RUNPATH|RPATH' && fail "a program or the module carries a RUNPATH"
 
+# Each file where the desktop looks.
 id=org.mensaro.Mensaro
 for path in applications/$id.desktop metainfo/org.mensaro.mensaro.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
             icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png man/man1/mensaro.1.gz doc/mensaro/{copyright,units.md} bash-completion/completions/mensaro \
