@@ -36,13 +36,12 @@ class TestFrmTavrix : public QObject {
     std::array<int, 3> rows() const { return {list(0)->currentRow(), list(1)->currentRow(), list(2)->currentRow()}; }
     int pick(int n) { return static_cast<int>(random_() % static_cast<quint64>(n)); }
     QWidget* focus() const {  // where keys go; keys meant for Exit would end the run, so the box takes them
-        QWidget* widget = QApplication::focusWidget();
-        return widget == window->cmdExit || !widget ? box() : widget;
+        QWidget* at = QApplication::focusWidget();
+        return at && at != window->cmdExit ? at : box();
     }
     void clickThroughWindow(const QWidget* target, Qt::MouseButton button, bool twice = false) {  // a real click
         const QPoint at = target->mapTo(window.get(), target->rect().center());
-        twice ? QTest::mouseDClick(window->windowHandle(), button, {}, at)
-              : QTest::mouseClick(window->windowHandle(), button, {}, at);
+        QTest::mouseEvent(twice ? QTest::MouseDClick : QTest::MouseClick, window->windowHandle(), button, {}, at);
     }
     bool readyToType() const { return QApplication::focusWidget() == box() && box()->selectedText() == box()->text(); }
 
@@ -146,8 +145,7 @@ class TestFrmTavrix : public QObject {
 
     void checkInvariants() {
         QVERIFY2(window->isVisible(), "the window went away");
-        // The current entry is selected, focused with its list, and its description; unit labels name their unit.
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i) {  // the current entry selected, focused with its list, and its description
             QAccessibleInterface* entries = a11y(list(i));
             QAccessibleInterface* current = entries->child(list(i)->currentRow());
             QVERIFY(current && current->state().selected && current->state().focused == list(i)->hasFocus());
@@ -155,7 +153,7 @@ class TestFrmTavrix : public QObject {
             QCOMPARE(entries->focusChild(), list(i)->hasFocus() ? current : nullptr);
             QCOMPARE(entries->text(QAccessible::Description), current->text(QAccessible::Name));
         }
-        for (const auto& [label, unit, role] :
+        for (const auto& [label, unit, role] :  // each unit label shows its unit and is named by it
              {std::tuple(window->lblFrom, list(1), "From unit: "), std::tuple(window->lblTo, list(2), "To unit: ")})
             QCOMPARE(std::tuple(label->text(), a11y(label)->text(QAccessible::Name)),
                      std::tuple(unit->currentItem()->text(), role + unit->currentItem()->text()));
@@ -180,12 +178,8 @@ private Q_SLOTS:
     void init() {
         window = std::make_unique<frmTavrix>();
         said_ = {.told = {QString()}};
-        connect(window.get(), &frmTavrix::resultShown, this, [this] {
-            said_.escPending = false;
-            ++said_.conversions;
-        });
-        connect(window->announcer, &mensaro::Announcer::announced, this,
-                [this](const QString& news) { said_.told << news; });
+        connect(window.get(), &frmTavrix::resultShown, this, [this] { ++said_.conversions, said_.escPending = false; });
+        connect(window->announcer, &mensaro::Announcer::announced, this, [this](const QString& n) { said_.told << n; });
         window->Form_Load();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(said_.conversions, 1);
@@ -193,7 +187,7 @@ private Q_SLOTS:
     }
 
     // The design at any scale (nine rows, 9.75 points), all text fitting, the icon as installed, the result readable.
-    void the_layout_is_the_design_at_any_scale_and_scheme() {
+    void the_window_looks_as_designed_at_any_scale_and_scheme() {
         const qreal scale = window->windowHandle()->devicePixelRatio();
         const QFontInfo sans(window->lstType->font()), mono(box()->font());
         QCOMPARE(std::tuple(window->size(), window->lstFrom->viewport()->height(), sans.family(), sans.pixelSize(),
@@ -207,14 +201,13 @@ private Q_SLOTS:
         for (const QLabel* label : window->findChildren<QLabel*>())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->text()));
-        const ListBox* units = window->lstFrom;
-        const int room =
-            units->viewport()->width() - 2 * (units->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const ListBox* from = window->lstFrom;
+        const int room = from->viewport()->width() - 2 * (from->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
         for (int category = 0; category < 6; ++category) {
             window->lstType->setCurrentRow(category);
-            for (int i = 0; i < units->count(); ++i)
-                QVERIFY2(units->fontMetrics().horizontalAdvance(units->item(i)->text()) <= room,
-                         qPrintable(units->item(i)->text()));
+            for (int i = 0; i < from->count(); ++i)
+                QVERIFY2(from->fontMetrics().horizontalAdvance(from->item(i)->text()) <= room,
+                         qPrintable(from->item(i)->text()));
         }
         const QImage installed = QImage(QStringLiteral(MENSARO_ICON_PNG)).convertToFormat(QImage::Format_ARGB32);
         const QImage drawn =
@@ -236,9 +229,14 @@ private Q_SLOTS:
         QVERIFY(mensaro::ContrastRatio(underDark.color(QPalette::WindowText), yellow) >= 4.5);
         QVERIFY(qFuzzyCompare(mensaro::ContrastRatio(Qt::black, Qt::white), 21.0));  // the scale's ends
         QTRY_COMPARE(window->lblResult->palette().color(QPalette::WindowText), light.color(QPalette::WindowText));
+        frmTavrix fresh;  // never shown, so never ticked but by hand: the result moves from the right to and fro
+        for (const auto side : {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight}) {
+            QCOMPARE(fresh.lblResult->alignment(), side | Qt::AlignVCenter);
+            fresh.Timer1_Timer();
+        }
     }
 
-    // Everything named, what a user acts on described by its tool tip, the separator spoken, every text query answered.
+    // Everything named, tool tips as descriptions, the separator spoken, every text query answered (Qt 6.4's can hang).
     void the_window_is_there_for_a_screen_reader() {
         QAccessibleInterface* root = a11y(window.get());
         QCOMPARE(std::tuple(root->role(), root->text(QAccessible::Name), a11y(window->announcer)->role()),
@@ -250,7 +248,6 @@ private Q_SLOTS:
         QCOMPARE(units->child(6)->text(QAccessible::Name), QStringLiteral("separator"));
         QVERIFY(units->childCount() == 11 && !units->child(11) && !units->child(-1) && units->indexOfChild(root) == -1);
         QVERIFY(units->child(0)->state().focusable && units->child(10)->state().invisible);  // below the nine shown
-        // Every text query answered (Qt 6.4's own word lookup never returns); an insert obeys the typing limit.
         const auto word = QAccessible::WordBoundary, character = QAccessible::CharBoundary;
         // text, offset, before (-1) at (0) or after (1) it, boundary; the piece and where it starts
         // clang-format off
@@ -269,9 +266,8 @@ private Q_SLOTS:
                                 : shift > 0 ? query->textAfterOffset(offset, boundary, &from, &to)
                                             : query->textAtOffset(offset, boundary, &from, &to);
             const int end = start < 0 ? -1 : start + static_cast<int>(piece.size());
-            QCOMPARE(std::tuple(text, offset, shift, got, from, to),
-                     std::tuple(text, offset, shift, piece, start, end));
-            QCOMPARE(query->text(-5, 99), text);
+            QCOMPARE(std::tuple(text, offset, shift, got, from, to, query->text(-5, 99)),
+                     std::tuple(text, offset, shift, piece, start, end, text));
         }
         box()->writeText(QStringLiteral("12"));
         a11y(box())->editableTextInterface()->insertText(0, QStringLiteral("1234567890"));  // too long to type
@@ -285,31 +281,21 @@ private Q_SLOTS:
         QVERIFY(!box()->hasSelectedText());
         query->setSelection(0, 0, 0);  // an empty one selects nothing
         QVERIFY(!box()->hasSelectedText());
-        // Characters lie left to right; there is none outside the text.
-        QVERIFY(query->characterRect(-1).isNull() && query->characterRect(3).isNull());
-        QVERIFY(query->characterRect(0).isValid() &&
+        QVERIFY(query->characterRect(-1).isNull() && query->characterRect(3).isNull());  // none outside the text
+        QVERIFY(query->characterRect(0).isValid() &&                                     // and left to right
                 query->characterRect(0).right() < query->characterRect(1).center().x());
     }
 
     void survives_random_events() {
         const QString given = qEnvironmentVariable("MENSARO_SOAK_SEED");
         const quint64 seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
-        const int events = qEnvironmentVariable("MENSARO_SOAK_EVENTS", QStringLiteral("50000")).toInt();
         random_.seed(seed);
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");  // no browser is started
-        int done = 0;
+        int done = 0, events = qEnvironmentVariable("MENSARO_SOAK_EVENTS", QStringLiteral("50000")).toInt();
         for (; done < events && !QTest::currentTestFailed(); ++done)
             if (step(); !QTest::currentTestFailed()) checkInvariants();
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         if (QTest::currentTestFailed()) qWarning("failed at event %d; replay with MENSARO_SOAK_SEED=%llu", done, seed);
-    }
-
-    void the_result_moves_from_side_to_side() {
-        frmTavrix fresh;  // never shown, so never ticked but by hand
-        for (const auto side : {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight}) {
-            QCOMPARE(fresh.lblResult->alignment(), side | Qt::AlignVCenter);
-            fresh.Timer1_Timer();
-        }
     }
 
     // A failed copy (offscreen has no selection clipboard) or link (no browser) is told, and the window goes on.
@@ -325,8 +311,7 @@ private Q_SLOTS:
         QTest::mouseClick(window->imgLink, Qt::LeftButton);
         qputenv("PATH", path);
         auto* message = window->findChild<QMessageBox*>(QStringLiteral("linkFailed"));
-        QTRY_VERIFY(message && message->isVisible() &&
-                    message->text().contains(QString::fromLatin1(frmTavrix::kWebAddress)));
+        QTRY_VERIFY(message && message->isVisible() && message->text().contains(QLatin1String(frmTavrix::kWebAddress)));
         checkInvariants();
     }
 };
