@@ -217,10 +217,10 @@ void frmTavrix::ConnectHandlers() {
     };
     for (auto* shortcut :
          {new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, once(&frmTavrix::lblResult_Click)),
-          new QShortcut(QKeySequence(Qt::Key_F1), this, this, once(&frmTavrix::Image1_Click))})
+          new QShortcut(QKeySequence(Qt::Key_F1), this, this, once(&frmTavrix::imgLink_Click))})
         shortcut->setAutoRepeat(false);
 
-    connect(tmrMotion, &QTimer::timeout, this, &frmTavrix::Timer1_Timer);
+    connect(tmrMotion, &QTimer::timeout, this, &frmTavrix::tmrMotion_Timer);
     connect(cmdExit, &QPushButton::clicked, this, &frmTavrix::cmdExit_Click);
     lblResult->installEventFilter(this);
     imgLink->installEventFilter(this);
@@ -237,7 +237,7 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
 
 // Each new result, as the label now shows it, is told once: to screen
 // readers, with its unit ("17.78 Centimeter"), and by resultShown. Moving the
-// result text (Timer1_Timer) is not news.
+// result text (tmrMotion_Timer) is not news.
 void frmTavrix::PublishResult() {
     if (holdResult) return;
     const QString result = lblResult->text();
@@ -358,7 +358,7 @@ void frmTavrix::SelectLen() { txtFrom->setSelection(0, static_cast<int>(txtFrom-
 
 // ------------------------------------- Motion, clipboard, link and exit
 
-void frmTavrix::Timer1_Timer() {
+void frmTavrix::tmrMotion_Timer() {
     const int side = SideOf(lblResult->alignment());
     if (side == kLeft || side == kRight) {
         lastSide = static_cast<quint8>(side);
@@ -381,7 +381,7 @@ void frmTavrix::lblResult_Click() {
     });
 }
 
-void frmTavrix::Image1_Click() { OpenLink(QString::fromLatin1(kWebAddress)); }
+void frmTavrix::imgLink_Click() { OpenLink(QString::fromLatin1(kWebAddress)); }
 
 void frmTavrix::OpenLink(const QString& address) {
     if (QDesktopServices::openUrl(QUrl(address))) return;
@@ -463,7 +463,7 @@ bool frmTavrix::eventFilter(QObject* watched, QEvent* event) {
         if (!endsDoubleClick && mouse->button() == Qt::LeftButton &&
             label->rect().contains(mouse->position().toPoint())) {
             if (label == lblResult) lblResult_Click();
-            if (label == imgLink) Image1_Click();
+            if (label == imgLink) imgLink_Click();
         }
     }
     return QWidget::eventFilter(watched, event);

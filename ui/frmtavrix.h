@@ -76,12 +76,11 @@ private:
     void txtFrom_KeyDown(int keyCode);
     void SelectLen();
 
-    // Motion, clipboard, link, exit. Timer1_Timer ticks for tmrMotion,
-    // Image1_Click answers imgLink.
-    void Timer1_Timer();
+    // Motion, clipboard, link, exit.
+    void tmrMotion_Timer();
     void UpdateMotion();
     void lblResult_Click();
-    void Image1_Click();
+    void imgLink_Click();
     void OpenLink(const QString& address);
     void cmdExit_Click();
 

@@ -102,7 +102,7 @@ class TestFrmTavrix : public QObject {
                 break;
             }
             case 6:  // a tick moves the result, and changes nothing (checkInvariants)
-                window->Timer1_Timer();
+                window->tmrMotion_Timer();
                 break;
             case 7: {  // a left click, however soon after the last, or Ctrl+Shift+C copies what the result shows
                 const int how = pick(4);
@@ -232,7 +232,7 @@ private Q_SLOTS:
         frmTavrix fresh;  // never shown, so never ticked but by hand: the result moves from the right to and fro
         for (const auto side : {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight}) {
             QCOMPARE(fresh.lblResult->alignment(), side | Qt::AlignVCenter);
-            fresh.Timer1_Timer();
+            fresh.tmrMotion_Timer();
         }
     }
 
