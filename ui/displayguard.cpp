@@ -4,6 +4,7 @@
 #include "ui/displayguard.h"
 
 #include <QList>
+#include <QMutex>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +19,16 @@ struct HeldMessage {
     QString text;
 };
 
-QList<HeldMessage>& Held() {
-    static QList<HeldMessage> held;
+// Qt's own threads (xcb's event reader among them) may log while the
+// application is being built, so the messages are held under a lock.
+struct Held {
+    QMutex lock;
+    bool holding = false;
+    QList<HeldMessage> messages;
+};
+
+Held& Holder() {
+    static Held held;
     return held;
 }
 
@@ -29,10 +38,17 @@ QString Variable(const char* name) {
 }
 
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    Held().append({type, QString::fromUtf8(context.category ? context.category : ""), text});
+    Held& held = Holder();
+    QMutexLocker locker(&held.lock);
+    if (!held.holding) {  // came while the guard let go: Qt's handler is back, and takes it
+        locker.unlock();
+        qt_message_output(type, context, text);
+        return;
+    }
+    held.messages.append({type, QString::fromUtf8(context.category ? context.category : ""), text});
     if (type != QtFatalMsg) return;
     QStringList said;
-    for (const HeldMessage& m : Held()) said.append(m.text);
+    for (const HeldMessage& m : held.messages) said.append(m.text);
     const QString line = WhyNoWindow(said, Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"));
     std::fprintf(stderr, "mensaro: cannot open its window: %s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
@@ -78,7 +94,13 @@ QString WhyNoWindow(const QStringList& qtMessages, const QString& display, const
     return QStringLiteral("no usable display (the Qt platform plugin \"%1\" could not start)").arg(tried);
 }
 
-DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(HoldOrFail)), active_(true) {}
+DisplayGuard::DisplayGuard() : active_(true) {
+    {
+        const QMutexLocker locker(&Holder().lock);
+        Holder().holding = true;
+    }
+    previous_ = qInstallMessageHandler(HoldOrFail);
+}
 
 DisplayGuard::~DisplayGuard() { release(); }
 
@@ -86,12 +108,17 @@ void DisplayGuard::release() {
     if (!active_) return;
     active_ = false;
     qInstallMessageHandler(previous_);
-    for (const HeldMessage& m : Held()) {
+    QList<HeldMessage> held;
+    {
+        const QMutexLocker locker(&Holder().lock);
+        Holder().holding = false;
+        held.swap(Holder().messages);
+    }
+    for (const HeldMessage& m : held) {
         const QByteArray category = m.category.toUtf8();
         const QMessageLogContext context(nullptr, 0, nullptr, category.isEmpty() ? nullptr : category.constData());
         qt_message_output(m.type, context, m.text);
     }
-    Held().clear();
 }
 
 }  // namespace mensaro
