@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/about.h"
+#include "core/about.h"
 #include "app/arguments.h"
 #include "app/output.h"
 #include "core/catalogue.h"

@@ -16,6 +16,8 @@
 //                 why not; NumberProblem(): is a value a number as a whole.
 //   suggest.h     Suggest(): what the desktop's search box offers, and ids.
 //   text.h        UTF-8 checks and quoting for messages.
+//   about.h       name, version, desktop id and bus names, generated from
+//                 about.h.in by the project's CMakeLists.txt.
 //
 // The window gathers its inputs, calls ConvertValue, and shows the text; the
 // command line and the search service read a query and call ResultOf.

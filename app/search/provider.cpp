@@ -5,7 +5,7 @@
 
 #include <QDBusMetaType>
 
-#include "app/about.h"
+#include "core/about.h"
 
 namespace mensaro {
 

@@ -9,7 +9,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
-#include "app/about.h"
+#include "core/about.h"
 
 namespace mensaro {
 

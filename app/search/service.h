@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/about.h"
+#include "core/about.h"
 #include "core/suggest.h"
 
 namespace mensaro {

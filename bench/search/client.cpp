@@ -26,7 +26,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/about.h"
+#include "core/about.h"
 
 namespace {
 
