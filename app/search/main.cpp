@@ -43,20 +43,22 @@ int main(int argc, char* argv[]) {
     mensaro::ShellSearchProvider provider(service);
     mensaro::Runner runner(service);
     // The objects first: once the name is ours, calls find them.
-    if (!bus.registerObject(QString::fromLatin1(mensaro::kShellProviderPath), &provider,
-                            QDBusConnection::ExportAllInvokables) ||
-        !bus.registerObject(QString::fromLatin1(mensaro::kRunnerPath), &runner, QDBusConnection::ExportAllInvokables)) {
-        return 1;
-    }
+    const auto offer = [&bus](const char* path, QObject* object) {
+        if (bus.registerObject(QString::fromLatin1(path), object, QDBusConnection::ExportAllInvokables)) return true;
+        std::fprintf(stderr, "mensaro-search: cannot register the object %s on the session bus\n", path);
+        return false;
+    };
+    if (!offer(mensaro::kShellProviderPath, &provider) || !offer(mensaro::kRunnerPath, &runner)) return 1;
     // The name taken means another copy serves already.
     const QString name = QString::fromLatin1(mensaro::kSearchBusName);
     if (!bus.registerService(name)) return 0;
-    // The name goes first, so that a call from now on starts a new copy
-    // rather than reaching one on its way out.
-    QObject::connect(&service, &mensaro::Service::Idle, &service, [&bus, &name] {
+    // The name goes first, so that a call from now on starts a new copy;
+    // calls already sent to this one are answered before it goes.
+    QObject::connect(&service, &mensaro::Service::Idle, &service, [&bus, &name, &service] {
         bus.unregisterService(name);
-        QCoreApplication::quit();
+        service.Leave();
     });
+    QObject::connect(&service, &mensaro::Service::Gone, QCoreApplication::instance(), &QCoreApplication::quit);
     // A bus that went away takes every caller with it: nothing left to serve.
     bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"), QStringLiteral("org.freedesktop.DBus.Local"),
                 QStringLiteral("Disconnected"), QCoreApplication::instance(), SLOT(quit()));

@@ -73,7 +73,7 @@ void ShellSearchProvider::ActivateResult(const QString& id, const QStringList& /
     if (!conversion) {
         sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("Not a result of this search provider"));
     } else if (!service_.OpenWindow(conversion)) {
-        sendErrorReply(QDBusError::Failed, QStringLiteral("Cannot start Mensaro"));
+        sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
     }
 }
 
@@ -83,7 +83,7 @@ void ShellSearchProvider::LaunchSearch(const QStringList& terms, uint /*timestam
     const std::vector<Conversion> conversions = service_.Suggestions(terms);
     std::optional<Conversion> first;
     if (!conversions.empty()) first = conversions.front();
-    if (!service_.OpenWindow(first)) sendErrorReply(QDBusError::Failed, QStringLiteral("Cannot start Mensaro"));
+    if (!service_.OpenWindow(first)) sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
 }
 
 }  // namespace mensaro

@@ -96,7 +96,7 @@ void Runner::Run(const QString& matchId, const QString& actionId) {
     }
     if (actionId == kOpenAction) {
         if (!service_.OpenWindow(conversion))
-            sendErrorReply(QDBusError::Failed, QStringLiteral("Cannot start Mensaro"));
+            sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
         return;
     }
     QDBusMessage copy = QDBusMessage::createMethodCall(QStringLiteral("org.kde.klipper"), QStringLiteral("/klipper"),

@@ -18,6 +18,10 @@ namespace {
 // Long enough for a user's pauses while typing, short enough that nothing
 // lingers: the next search starts the service again in a few milliseconds.
 constexpr std::chrono::seconds kIdle{10};
+// A client that knew this copy by its own bus address (GIO's proxies send
+// there) hears that the name moved within milliseconds; its calls sent
+// before that still reach this copy.
+constexpr std::chrono::seconds kLastCalls{2};
 
 std::string_view View(const QByteArray& text) { return {text.constData(), static_cast<std::size_t>(text.size())}; }
 
@@ -38,11 +42,16 @@ Service::Service(QString program, QObject* parent)
       decimalComma_(QLocale::system().decimalPoint() == QStringLiteral(",")) {
     idle_.setSingleShot(true);
     idle_.setInterval(kIdle);
-    connect(&idle_, &QTimer::timeout, this, &Service::Idle);
+    connect(&idle_, &QTimer::timeout, this, [this] { leaving_ ? Q_EMIT Gone() : Q_EMIT Idle(); });
     idle_.start();
 }
 
 void Service::Touch() { idle_.start(); }
+
+void Service::Leave() {
+    leaving_ = true;
+    idle_.start(kLastCalls);
+}
 
 std::vector<Conversion> Service::Suggestions(const QString& query) const {
     if (TooLong(query)) return {};

@@ -30,6 +30,10 @@ public:
     // A call came: the countdown to exit starts again.
     void Touch();
 
+    // The bus name is given up: calls still on their way to this copy are
+    // answered, and Gone comes once none has come for a moment.
+    void Leave();
+
     // The conversions a query asks for: KRunner's one text, or GNOME Shell's
     // terms (the entry split at blanks). Too long is no conversion.
     std::vector<Conversion> Suggestions(const QString& query) const;
@@ -40,16 +44,21 @@ public:
     static QString Id(const Conversion& conversion);
 
     // Starts the window as a program of its own, at the conversion or plainly:
-    // an argument list of checked values, never a shell. False when it cannot.
+    // an argument list of checked values, never a shell. False when it cannot,
+    // and the caller is told kCannotStart.
     bool OpenWindow(const std::optional<Conversion>& conversion) const;
+    static constexpr char kCannotStart[] = "Cannot start Mensaro";
 
 Q_SIGNALS:
     // No call for a while: time to go, the bus starts us again when needed.
     void Idle();
+    // Left, and no call since for a moment: nothing more will come.
+    void Gone();
 
 private:
     QString program_;
     bool decimalComma_;
+    bool leaving_ = false;
     QTimer idle_;
 };
 
