@@ -64,12 +64,6 @@ Request Refused(std::string problem) {
 
 }  // namespace
 
-std::string Joined(std::span<const std::string_view> words) {
-    std::string text;
-    for (const std::string_view word : words) text += (text.empty() ? "" : " ") + std::string(word);
-    return text;
-}
-
 Request ParseArguments(std::span<const std::string_view> args) {
     Request request;
     std::vector<std::string_view> asked;  // our own options, by long name
@@ -166,7 +160,7 @@ std::vector<std::string> Completions(std::span<const std::string_view> words) {
     // The unit named so far picks the category of the next, past a keyword.
     std::optional<std::size_t> category;
     for (std::size_t n = units.size(); n > 0 && !category; --n) {
-        const std::vector<UnitRef> named = MatchUnit(Joined(units.first(n)));
+        const std::vector<UnitRef> named = MatchUnit(Joined(units.first(n), " "));
         if (named.size() == 1) category = named.front().category;
     }
     for (const UnitRef unit : ListNamesStartingWith(current, category)) found.emplace_back(NameOf(unit));

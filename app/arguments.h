@@ -46,9 +46,6 @@ struct Request {
 //   {"--bogus"}                 -> kUsageError
 Request ParseArguments(std::span<const std::string_view> args);
 
-// The words with a blank between each two.
-std::string Joined(std::span<const std::string_view> words);
-
 // What the shell may complete the last of `words` (the arguments typed so
 // far) to: options, or the list names of units, the second unit's from the
 // first one's category.

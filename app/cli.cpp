@@ -79,10 +79,10 @@ std::string Told(const Conversion& conversion, const std::string& result, bool v
 Reading Understood(const Request& request) {
     const auto& words = request.words;
     const ValueRule rule = request.asTyped ? ValueRule::kAsTyped : ValueRule::kWhole;
-    if (words.size() != 3) return ReadQuery(Joined(words), rule);
+    if (words.size() != 3) return ReadQuery(Joined(words, " "), rule);
     Reading pair = ReadPair(words[0], words[1], words[2], rule);
     if (pair.fault == Fault::kNone || pair.fault == Fault::kValue) return pair;
-    Reading query = ReadQuery(Joined(words), rule);
+    Reading query = ReadQuery(Joined(words, " "), rule);
     return query.conversion ? query : pair;
 }
 
@@ -110,7 +110,7 @@ int Convert(const Request& request, std::optional<Conversion>& show) {
 int ConvertStream(const Request& request) {
     std::optional<Conversion> units;
     if (!request.words.empty()) {
-        const Reading reading = ReadUnits(Joined(request.words));
+        const Reading reading = ReadUnits(Joined(request.words, " "));
         if (!reading.conversion) return StatusOf(reading);
         units = reading.conversion;
     }
@@ -155,11 +155,11 @@ int ConvertStream(const Request& request) {
 int List(const Request& request) {
     std::optional<std::size_t> only;
     if (!request.words.empty()) {
-        only = MatchCategory(Joined(request.words));
+        only = MatchCategory(Joined(request.words, " "));
         if (!only) {
             std::string names;
             for (const std::string_view name : kCategoryNames) names += (names.empty() ? "" : ", ") + std::string(name);
-            return Refuse("unknown category " + Shown(Joined(request.words)) + "; the categories are " + names);
+            return Refuse("unknown category " + Shown(Joined(request.words, " ")) + "; the categories are " + names);
         }
     }
     Output out("the list", false);

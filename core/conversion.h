@@ -15,7 +15,7 @@
 //   query.h       ReadQuery() / ReadPair(): "12 in to cm" -> a Conversion, or
 //                 why not; NumberProblem(): is a value a number as a whole.
 //   suggest.h     Suggest(): what the desktop's search box offers, and ids.
-//   text.h        UTF-8 checks and quoting for messages.
+//   text.h        UTF-8 checks and quoting for messages; blanks, joining.
 //   about.h       name, version, desktop id and bus names, generated from
 //                 about.h.in by the project's CMakeLists.txt.
 //

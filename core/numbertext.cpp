@@ -14,7 +14,8 @@ namespace mensaro {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+// Dropped from a number's text wherever they stand, before it is read.
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
@@ -204,9 +205,9 @@ PatternShape ParsePattern(std::string_view pattern) {
 
 double ReadNumber(std::string_view text) {
     std::string compact;
-    if (std::any_of(text.begin(), text.end(), IsBlank)) {
+    if (std::any_of(text.begin(), text.end(), IsSkipped)) {
         compact.reserve(text.size());
-        std::copy_if(text.begin(), text.end(), std::back_inserter(compact), [](char c) { return !IsBlank(c); });
+        std::copy_if(text.begin(), text.end(), std::back_inserter(compact), [](char c) { return !IsSkipped(c); });
         text = compact;
     }
     if (text.size() >= 2 && text[0] == '&') {

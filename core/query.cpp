@@ -15,7 +15,6 @@ namespace mensaro {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr std::string_view kMinusSign = "\u2212";
@@ -34,27 +33,24 @@ Reading Failure(Fault fault, std::string message, std::vector<Conversion> altern
 }
 
 // "Tonne or Ton", "Inch, Feet and Yard".
-std::string Joined(const std::vector<UnitRef>& units, std::string_view last) {
-    std::string names;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        if (i > 0) names += i + 1 == units.size() ? last : ", ";
-        names += NameOf(units[i]);
-    }
-    return names;
+std::string Listed(const std::vector<UnitRef>& units, std::string_view last) {
+    std::vector<std::string_view> names;
+    for (const UnitRef unit : units) names.push_back(NameOf(unit));
+    return Joined(names, ", ", last);
 }
 
 Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
     std::string message = typed.empty() ? std::string("empty unit name") : "unknown unit " + Shown(typed);
     if (category)
         message += "; the units of " + std::string(kCategoryNames[*category]) + " are " +
-                   Joined(NamedUnits(*category), " and ");
+                   Listed(NamedUnits(*category), " and ");
     else
         message += "; 'mensaro --list' shows every unit";
     return Failure(Fault::kUsage, message);
 }
 
 Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives) {
-    return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Joined(units, " or "),
+    return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Listed(units, " or "),
                    std::move(alternatives));
 }
 
@@ -252,7 +248,7 @@ Reading QueryReader::Read(std::string_view query, ValueRule rule) {
     }
     const std::string_view text = Trimmed(query);
     if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
-    const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
+    const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(kBlanks), text.size()));
     const std::size_t length = NumberLength(firstWord);
     const std::string_view rest = Trimmed(text.substr(length));
     // "1,5 in", "1.2.3 in", "5 6 in": a number that goes on past its end.
@@ -269,7 +265,7 @@ Reading QueryReader::Read(std::string_view query, ValueRule rule) {
             return Failure(Fault::kUsage,
                            Shown(text) + " is no conversion: it does not start with a number, as '12 in to cm' does");
         const std::string_view number = goesOn && length == firstWord.size()
-                                            ? text.substr(0, text.find_first_of(" \t", rest.data() - text.data()))
+                                            ? text.substr(0, text.find_first_of(kBlanks, rest.data() - text.data()))
                                             : firstWord;
         return Failure(Fault::kValue, NumberProblem(number));
     }

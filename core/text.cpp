@@ -84,9 +84,9 @@ std::string Shown(std::string_view s) {
 bool IsWordSpace(char32_t c) { return c == ' ' || c == '\t' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F'; }
 
 std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
+    const auto first = s.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
 }  // namespace mensaro

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -33,12 +34,35 @@ std::string Quoted(std::string_view s);
 // line; cut between characters.
 std::string Shown(std::string_view s);
 
+// A blank between the words of one line: a space or a tab.
+constexpr std::string_view kBlanks = " \t";
+constexpr bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+
 // A space between words: a blank, or a no-break or thin space, which some
 // keyboards type.
 bool IsWordSpace(char32_t c);
 
-// Without the blanks (spaces and tabs) at either end.
+// Without the blanks at either end.
 //   " 12 \t" -> "12"
 std::string_view Trimmed(std::string_view s);
+
+// The texts with `separator` between each two, or `last` between the last two.
+//   {"Inch", "Feet", "Yard"}, ", ", " and " -> "Inch, Feet and Yard"
+template <class Texts>
+std::string Joined(const Texts& texts, std::string_view separator, std::string_view last) {
+    std::string joined;
+    std::size_t i = 0;
+    for (const auto& text : texts) {
+        if (i > 0) joined += i + 1 == std::size(texts) ? last : separator;
+        joined += text;
+        ++i;
+    }
+    return joined;
+}
+
+template <class Texts>
+std::string Joined(const Texts& texts, std::string_view separator) {
+    return Joined(texts, separator, separator);
+}
 
 }  // namespace mensaro

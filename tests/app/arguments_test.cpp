@@ -8,15 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
+
 namespace {
 
+using mensaro::Joined;
 using Words = std::vector<std::string_view>;
-
-std::string Joined(const auto& words, std::string_view separator) {
-    std::string text;
-    for (const auto& word : words) text += (text.empty() ? "" : std::string(separator)) + std::string(word);
-    return text;
-}
 
 // "convert [12|in|cm] -v" and the like: the job, its words, its flags.
 std::string Described(const mensaro::Request& r) {
