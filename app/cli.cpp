@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "core/about.h"
 #include "app/arguments.h"
 #include "app/output.h"
+#include "core/about.h"
 #include "core/catalogue.h"
 #include "core/conversion.h"
 #include "core/numbertext.h"

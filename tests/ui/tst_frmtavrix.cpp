@@ -303,15 +303,13 @@ private Q_SLOTS:
     // Qt's own threads may log while the application is being built: each message held back then comes out once.
     void messages_held_from_several_threads_come_out_once() {
         static std::atomic<int> passedOn = 0;
-        const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
-            if (m.startsWith(QLatin1String("held "))) ++passedOn;
-        });
+        const QtMessageHandler before = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { passedOn += text == "held"; });
         mensaro::DisplayGuard guard;
-        {
-            std::vector<std::jthread> threads;
-            for (int t = 0; t < 8; ++t)
-                threads.emplace_back([] { for (int i = 0; i < 10000; ++i) qWarning("held %d", i); });
-        }
+        for (std::array<std::jthread, 8> threads; auto& thread : threads)  // all joined as the loop ends
+            thread = std::jthread([] {
+                for (int i = 0; i < 10000; ++i) qWarning("held");
+            });
         const int early = passedOn;
         guard.release();
         qInstallMessageHandler(before);
