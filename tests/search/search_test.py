@@ -170,8 +170,8 @@ def inside(program, window, helper):
     time.sleep(5)
     call(RUNNER, "Teardown")
     last, pid = time.monotonic(), owner()
-    check(wait(lambda: len(raced) == 3, 20) and 9 < raced[0] - last < 13, "gives up its name when idle")
-    check(raced[1:] == [ids, ids], "calls racing the idle exit")
+    check(wait(lambda: len(raced) == 3, 20) and 9 < raced[0] - last < 13 and raced[1:] == [ids, ids],
+          "gives up its name when idle, and answers the calls racing that")
     check(wait(lambda: not os.path.exists(f"/proc/{pid}"), 5), "exits when idle")
     check(len(open(log).readlines()) == len(launches), "nothing else started the window")
     home = os.environ["HOME"]  # desktop_session.sh's, where it made only .local/share/applications

@@ -310,10 +310,9 @@ private Q_SLOTS:
             thread = std::jthread([] {
                 for (int i = 0; i < 10000; ++i) qWarning("held");
             });
-        const int early = passedOn;
         guard.release();
         qInstallMessageHandler(before);
-        QCOMPARE(std::pair(early, passedOn.load()), std::pair(0, 80000));
+        QCOMPARE(passedOn.load(), 80000);
     }
 
     // A failed copy (offscreen has no selection clipboard) or link (no browser) is told, and the window goes on.
