@@ -35,6 +35,7 @@ Reading Failure(Fault fault, std::string message, std::vector<Conversion> altern
 // "Tonne or Ton", "Inch, Feet and Yard".
 std::string Listed(const std::vector<UnitRef>& units, std::string_view last) {
     std::vector<std::string_view> names;
+    names.reserve(units.size());
     for (const UnitRef unit : units) names.push_back(NameOf(unit));
     return Joined(names, ", ", last);
 }
