@@ -9,6 +9,7 @@
 source "$(dirname "$0")/../lib.sh"
 src=$1 program=$3 built=$4
 export MENSARO_LOCALEDIR=$built
+unset LANGUAGE  # each language below from LANG alone
 languages=$(grep -v '^#' "$src/po/LINGUAS")
 
 bash "$src/po/template.sh" "$src" "$2" "$scratch/fresh.pot" || fail "the template could not be made"
@@ -25,7 +26,7 @@ for message in 'Result: %1' 'line %1: %2'; do
 done
 
 # Every pair of units of every category, as queries in English; the results in each language are the English ones.
-"$program" --list | awk '/^[^ ]/ { if (n) emit(); n = 0; next } { sub(/^  /, ""); unit[n++] = $0 } END { emit() }
+LC_ALL=C "$program" --list | awk '/^[^ ]/ { if (n) emit(); n = 0; next } { sub(/^  /, ""); unit[n++] = $0 } END { emit() }
     function emit(  i, j, v) { for (i = 0; i < n; i++) for (j = 0; j < n; j++) for (v = 0; v < 3; v++)
         printf "%s %s to %s\n", (v == 0 ? "1" : v == 1 ? "-40" : "2.5e2"), unit[i], unit[j] }' >"$scratch/queries"
 (($(wc -l <"$scratch/queries") > 1500)) || fail "too few queries: $(wc -l <"$scratch/queries")"
