@@ -14,6 +14,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "core/text.h"
+#include "l10n/translate.h"
 
 namespace mensaro {
 
@@ -22,44 +23,48 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
-constexpr std::string_view kHelp =
-    "Usage: mensaro [Qt option]...\n"
-    "       mensaro [-v] [--as-typed] [--] VALUE FROM TO\n"
-    "       mensaro [-v] [--as-typed] QUERY...\n"
-    "       mensaro [-v] [--as-typed] - [FROM TO]\n"
-    "       mensaro --show VALUE FROM TO | --show QUERY...\n"
-    "       mensaro --list [CATEGORY] [-v] | --help | --version\n"
-    "\n"
-    "Converts a number between units of distance, area, volume, weight, temperature\n"
-    "and time. Without arguments it opens its window.\n"
-    "\n"
-    "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
-    "                 window shows it; a VALUE such as -40 is a value, not an option\n"
-    "  QUERY          a number, a unit, perhaps to, in, as, =, > or ->, and a unit\n"
-    "  - [FROM TO]    convert each line of standard input (a value, or without\n"
-    "                 units a query), one result a line\n"
-    "  --             take what follows as VALUE FROM TO\n"
-    "  -v, --verbose  name the units used: 12 Inch = 30.48 Centimeter\n"
-    "      --as-typed read VALUE as the window's value box does: its leading\n"
-    "                 number, or 0, rather than refusing what is not a number\n"
-    "      --show     open the window showing that conversion\n"
-    "  -l, --list     print each category (or one) and its units; with -v the\n"
-    "                 other names each unit answers to\n"
-    "  -h, --help     display this help and exit\n"
-    "  -V, --version  output version information and exit\n"
-    "\n"
-    "Examples:\n"
-    "  mensaro 12 in to cm          30.48\n"
-    "  mensaro -v 100 fahrenheit C  100 Farenhite = 37.777778 Celsius\n"
-    "  printf '1\\n2.5\\n' | mensaro - ft m\n"
-    "\n"
-    "Units are named as the window lists them, by symbols and other names (cm,\n"
-    "°F, sq ft, litre), in any case, or by the start of one name (sq.fe). Both\n"
-    "must be of one category. Qt's own options, such as -platform NAME, are\n"
-    "accepted too. The keys and exit codes are listed in mensaro(1).\n";
+using l10n::Fill;
+using l10n::Tr;
+
+// TRANSLATORS: keep the option names, the program's name and the examples' commands as they are.
+constexpr char kHelp[] =
+    N_("Usage: mensaro [Qt option]...\n"
+       "       mensaro [-v] [--as-typed] [--] VALUE FROM TO\n"
+       "       mensaro [-v] [--as-typed] QUERY...\n"
+       "       mensaro [-v] [--as-typed] - [FROM TO]\n"
+       "       mensaro --show VALUE FROM TO | --show QUERY...\n"
+       "       mensaro --list [CATEGORY] [-v] | --help | --version\n"
+       "\n"
+       "Converts a number between units of distance, area, volume, weight, temperature\n"
+       "and time. Without arguments it opens its window.\n"
+       "\n"
+       "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
+       "                 window shows it; a VALUE such as -40 is a value, not an option\n"
+       "  QUERY          a number, a unit, perhaps to, in, as, =, > or ->, and a unit\n"
+       "  - [FROM TO]    convert each line of standard input (a value, or without\n"
+       "                 units a query), one result a line\n"
+       "  --             take what follows as VALUE FROM TO\n"
+       "  -v, --verbose  name the units used: 12 Inch = 30.48 Centimeter\n"
+       "      --as-typed read VALUE as the window's value box does: its leading\n"
+       "                 number, or 0, rather than refusing what is not a number\n"
+       "      --show     open the window showing that conversion\n"
+       "  -l, --list     print each category (or one) and its units; with -v the\n"
+       "                 other names each unit answers to\n"
+       "  -h, --help     display this help and exit\n"
+       "  -V, --version  output version information and exit\n"
+       "\n"
+       "Examples:\n"
+       "  mensaro 12 in to cm          30.48\n"
+       "  mensaro -v 100 fahrenheit C  100 Farenhite = 37.777778 Celsius\n"
+       "  printf '1\\n2.5\\n' | mensaro - ft m\n"
+       "\n"
+       "Units are named as the window lists them, by symbols and other names (cm,\n"
+       "°F, sq ft, litre), in any case, or by the start of one name (sq.fe). Both\n"
+       "must be of one category. Qt's own options, such as -platform NAME, are\n"
+       "accepted too. The keys and exit codes are listed in mensaro(1).");
 
 int Refuse(std::string_view problem) {
-    Say(std::string(problem) + "\nTry 'mensaro --help' for more information.");
+    Say(std::string(problem) + "\n" + Tr("Try 'mensaro --help' for more information."));
     return kUsageError;
 }
 
@@ -71,7 +76,8 @@ int StatusOf(const Reading& reading) {
 // What a line of results says: the result, or with -v both sides named.
 std::string Told(const Conversion& conversion, const std::string& result, bool verbose) {
     if (!verbose) return result;
-    return SourceText(conversion) + " = " + result + " " + std::string(NameOf(conversion.to));
+    return conversion.value + " " + l10n::ShownUnit(NameOf(conversion.from)) + " = " + result + " " +
+           l10n::ShownUnit(NameOf(conversion.to));
 }
 
 // VALUE FROM TO keeps its three words apart ("Nautical Mile" is one); any
@@ -88,8 +94,9 @@ Reading Understood(const Request& request) {
 
 int Convert(const Request& request, std::optional<Conversion>& show) {
     for (const std::string_view word : request.words) {
-        if (word.size() > kLongestLine) return Refuse("an argument is longer than " + Decimal(kLongestLine) + " bytes");
-        if (!IsUtf8(word)) return Refuse("the argument " + Shown(word) + " is not valid UTF-8");
+        if (word.size() > kLongestLine)
+            return Refuse(Fill(Tr("an argument is longer than %1 bytes"), {Decimal(kLongestLine)}));
+        if (!IsUtf8(word)) return Refuse(Fill(Tr("the argument %1 is not valid UTF-8"), {Shown(word)}));
     }
     const Reading reading = Understood(request);
     if (!reading.conversion) return StatusOf(reading);
@@ -98,7 +105,7 @@ int Convert(const Request& request, std::optional<Conversion>& show) {
         return 0;
     }
     const std::string result = ResultOf(*reading.conversion);
-    Output out("the result", true);
+    Output out(Tr("the result"), true);
     out.Line(Told(*reading.conversion, result, request.verbose));
     out.Flush();
     return out.failed() || result == kOverflowText ? kFailure : 0;
@@ -117,11 +124,12 @@ int ConvertStream(const Request& request) {
     constexpr long kMostMessages = 20;  // then only counted
     long refused = 0;
     bool overflow = false;
-    Output out("the results", ::isatty(STDOUT_FILENO) == 1);
+    Output out(Tr("the results"), ::isatty(STDOUT_FILENO) == 1);
     const auto refuse = [&](long number, std::string_view why) {
         if (++refused <= kMostMessages) {
             out.Flush();  // the message stands after the results before it
-            Say("line " + Decimal(number) + ": " + std::string(why));
+            // TRANSLATORS: %1 is a line's number in the input, %2 why it was not converted.
+            Say(Fill(Tr("line %1: %2"), {Decimal(number), why}));
         }
         out.Line({});
     };
@@ -130,7 +138,7 @@ int ConvertStream(const Request& request) {
         out.Line(Told(conversion, result, request.verbose));
     };
     const UnitList& table = units ? TableOf(units->from.category) : TableOf(0);
-    const std::string_view category = units ? kCategoryNames[units->from.category] : std::string_view();
+    const std::size_t category = units ? units->from.category : 0;
     QueryReader queries;
     const bool read = ReadLines(out, [&](std::string_view line, long number, std::string_view problem) {
         if (!problem.empty()) return refuse(number, problem);
@@ -148,7 +156,7 @@ int ConvertStream(const Request& request) {
         tell(conversion, ConvertValue(table, category, line, units->from.position, units->to.position));
     });
     out.Flush();
-    if (refused > kMostMessages) Say(Decimal(refused) + " lines in all were not converted");
+    if (refused > kMostMessages) Say(Fill(Tr("%1 lines in all were not converted"), {Decimal(refused)}));
     return out.failed() || !read || refused > 0 || overflow ? kFailure : 0;
 }
 
@@ -158,16 +166,18 @@ int List(const Request& request) {
         only = MatchCategory(Joined(request.words, " "));
         if (!only) {
             std::string names;
-            for (const std::string_view name : kCategoryNames) names += (names.empty() ? "" : ", ") + std::string(name);
-            return Refuse("unknown category " + Shown(Joined(request.words, " ")) + "; the categories are " + names);
+            for (const std::string_view name : kCategoryNames)
+                names += (names.empty() ? "" : ", ") + l10n::ShownCategory(name);
+            return Refuse(
+                Fill(Tr("unknown category %1; the categories are %2"), {Shown(Joined(request.words, " ")), names}));
         }
     }
-    Output out("the list", false);
+    Output out(Tr("the list"), false);
     for (std::size_t c = 0; c < kCategoryNames.size(); ++c) {
         if (only && *only != c) continue;
-        out.Line(kCategoryNames[c]);
+        out.Line(l10n::ShownCategory(kCategoryNames[c]));
         for (const UnitRef unit : NamedUnits(c)) {
-            std::string line = "  " + std::string(NameOf(unit));
+            std::string line = "  " + l10n::ShownUnit(NameOf(unit));
             if (request.verbose) {
                 const char* separator = ": ";
                 for (const std::string_view alias : AliasesOf(unit))
@@ -210,20 +220,20 @@ Answer RunCommandLine(std::span<const std::string_view> args) {
             answer.status = List(request);
             break;
         case Job::kHelp:
-            answer.status = Print("the help", kHelp.substr(0, kHelp.size() - 1));
+            answer.status = Print(Tr("the help"), Tr(kHelp));
             break;
         case Job::kVersion:
             answer.status =
-                Print("the version", std::string(kApplicationName) + " " + kApplicationVersion +
-                                         "\nCopyright (C) 2026 The Mensaro developers\n"
-                                         "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
-                                         "This is free software: you are free to change and redistribute it.\n"
-                                         "There is NO WARRANTY, to the extent permitted by law.");
+                Print(Tr("the version"), std::string(kApplicationName) + " " + kApplicationVersion +
+                                             "\nCopyright (C) 2026 The Mensaro developers\n"
+                                             "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
+                                             "This is free software: you are free to change and redistribute it.\n"
+                                             "There is NO WARRANTY, to the extent permitted by law.");
             break;
         case Job::kComplete: {
             std::string lines;
             for (const std::string& name : Completions(request.words)) lines += name + "\n";
-            answer.status = lines.empty() ? 0 : Print("the completions", lines.substr(0, lines.size() - 1));
+            answer.status = lines.empty() ? 0 : Print(Tr("the completions"), lines.substr(0, lines.size() - 1));
             break;
         }
         case Job::kUsageError:
