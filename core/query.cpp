@@ -59,8 +59,8 @@ Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std
 }
 
 // The other unit, looked for in the category of the one that is clear.
-Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other) {
-    const std::vector<UnitRef> units = MatchUnit(other, clear.category);
+Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, const Vocabulary& words) {
+    const std::vector<UnitRef> units = MatchUnit(other, clear.category, words);
     std::vector<Conversion> meanings;
     meanings.reserve(units.size());
     for (const UnitRef unit : units)
@@ -72,14 +72,14 @@ Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other) {
 
 // Both units, the second looked for in the first one's category, or the
 // first in the second's when only that one is clear.
-Reading BothUnits(std::string_view from, std::string_view to) {
-    const std::vector<UnitRef> fromUnits = MatchUnit(from);
-    const std::vector<UnitRef> toUnits = MatchUnit(to);
+Reading BothUnits(std::string_view from, std::string_view to, const Vocabulary& words) {
+    const std::vector<UnitRef> fromUnits = MatchUnit(from, std::nullopt, words);
+    const std::vector<UnitRef> toUnits = MatchUnit(to, std::nullopt, words);
     if (fromUnits.size() == 1) {
-        Reading reading = Completed(fromUnits.front(), true, to);
+        Reading reading = Completed(fromUnits.front(), true, to, words);
         if (reading.fault != Fault::kUsage || toUnits.size() != 1) return reading;
         // "m s": no Distance unit is "s", but a Time unit starts with "m".
-        Reading turned = Completed(toUnits.front(), false, from);
+        Reading turned = Completed(toUnits.front(), false, from, words);
         if (turned.fault != Fault::kUsage) return turned;
         return Failure(Fault::kUsage, Shown(NameOf(fromUnits.front())) + " is a unit of " +
                                           std::string(kCategoryNames[fromUnits.front().category]) + " and " +
@@ -87,21 +87,10 @@ Reading BothUnits(std::string_view from, std::string_view to) {
                                           std::string(kCategoryNames[toUnits.front().category]) +
                                           "; both units must be of one category");
     }
-    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from);
+    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, words);
     if (fromUnits.empty()) return Unknown(from, std::nullopt);
     if (toUnits.empty()) return Unknown(to, std::nullopt);
     return Ambiguous(from, fromUnits, {});
-}
-
-constexpr std::array<std::string_view, 4> kWordKeywords = {"to", "in", "as", "into"};
-constexpr std::array<std::string_view, 4> kMarkKeywords = {"->", "\u2192", "=", ">"};
-
-bool IsWordKeyword(std::string_view word) {
-    return std::any_of(kWordKeywords.begin(), kWordKeywords.end(), [word](std::string_view keyword) {
-        return word.size() == keyword.size() &&
-               std::equal(word.begin(), word.end(), keyword.begin(),
-                          [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
-    });
 }
 
 // One way to cut a text into two unit names, and how telling the cut is.
@@ -112,7 +101,7 @@ struct Cut {
 };
 
 // Every cut at a blank run, a keyword word between blanks, or a keyword mark.
-std::vector<Cut> Cuts(std::string_view text) {
+std::vector<Cut> Cuts(std::string_view text, const Vocabulary& words) {
     std::vector<Cut> cuts;
     const auto add = [&](std::size_t at, std::size_t length, int weight) {
         const std::string_view from = Trimmed(text.substr(0, at));
@@ -127,9 +116,9 @@ std::vector<Cut> Cuts(std::string_view text) {
             // A keyword word, with a blank run on each side.
             std::size_t wordEnd = end;
             while (wordEnd < text.size() && !IsBlank(text[wordEnd])) ++wordEnd;
-            if (wordEnd < text.size() && IsWordKeyword(text.substr(end, wordEnd - end))) add(end, wordEnd - end, 2);
+            if (wordEnd < text.size() && words.IsKeyword(text.substr(end, wordEnd - end))) add(end, wordEnd - end, 2);
         }
-        for (const std::string_view mark : kMarkKeywords)
+        for (const std::string& mark : words.Marks())
             if (text.substr(i).starts_with(mark)) add(i, mark.size(), 2);
     }
     return cuts;
@@ -187,27 +176,28 @@ std::string NumberProblem(std::string_view text) {
     return problem;
 }
 
-Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule) {
-    Reading reading = BothUnits(from, to);
+Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule,
+                 const Vocabulary& words) {
+    Reading reading = BothUnits(from, to, words);
     if (reading.fault != Fault::kNone || rule == ValueRule::kAsTyped) return WithValue(std::move(reading), value);
     if (std::string problem = NumberProblem(value); !problem.empty()) return Failure(Fault::kValue, problem);
     return WithValue(std::move(reading), Trimmed(value));
 }
 
-Reading ReadUnits(std::string_view text) {
+Reading ReadUnits(std::string_view text, const Vocabulary& words) {
     text = Trimmed(text);
     if (text.empty()) return Failure(Fault::kUsage, "missing the units to convert between");
     if (text.size() > kLongestQuery) return Failure(Fault::kUsage, "the unit names are too long");
     if (!IsUtf8(text)) return Failure(Fault::kUsage, Shown(text) + " is not valid UTF-8");
     if (!IsAscii(text)) {
         const std::string plain = WithPlainBlanks(text);
-        if (plain != text) return ReadUnits(plain);
+        if (plain != text) return ReadUnits(plain, words);
     }
 
-    const std::vector<Cut> cuts = Cuts(text);
+    const std::vector<Cut> cuts = Cuts(text, words);
     if (cuts.empty()) {
-        const std::vector<UnitRef> units = MatchUnit(text);
-        if (units.size() != 1 && IsWordKeyword(text))
+        const std::vector<UnitRef> units = MatchUnit(text, std::nullopt, words);
+        if (units.size() != 1 && words.IsKeyword(text))
             return Failure(Fault::kUsage, "missing the units to convert between");
         if (units.empty()) return Unknown(text, std::nullopt);
         // The conversions to every other unit of its category, for each unit it could be.
@@ -223,7 +213,7 @@ Reading ReadUnits(std::string_view text) {
     Reading best;
     int bestWeight = -1;
     for (const Cut& cut : cuts) {
-        Reading reading = BothUnits(cut.from, cut.to);
+        Reading reading = BothUnits(cut.from, cut.to, words);
         if (reading.conversion) {
             another = another || (found && found->conversion != reading.conversion);
             if (!found) found = std::move(reading);
@@ -231,7 +221,8 @@ Reading ReadUnits(std::string_view text) {
         }
         // The failure most worth telling: a choice between units, then a
         // keyword's cut, then a cut whose first unit is clear, the last such.
-        const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) + (MatchUnit(cut.from).size() == 1 ? 1 : 0);
+        const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) +
+                           (MatchUnit(cut.from, std::nullopt, words).size() == 1 ? 1 : 0);
         if (weight >= bestWeight) {
             best = std::move(reading);
             bestWeight = weight;
@@ -241,7 +232,9 @@ Reading ReadUnits(std::string_view text) {
     return found ? *std::move(found) : best;
 }
 
-Reading ReadQuery(std::string_view query, ValueRule rule) { return QueryReader().Read(query, rule); }
+Reading ReadQuery(std::string_view query, ValueRule rule, const Vocabulary& words) {
+    return QueryReader(words).Read(query, rule);
+}
 
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
     if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
@@ -281,7 +274,7 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
     for (const auto& [text, reading] : memo_)
         if (text == units) return reading;
     if (memo_.size() == kRemembered) memo_.erase(memo_.begin());
-    return memo_.emplace_back(std::string(units), ReadUnits(units)).second;
+    return memo_.emplace_back(std::string(units), ReadUnits(units, *words_)).second;
 }
 
 std::string ResultOf(const Conversion& conversion) {

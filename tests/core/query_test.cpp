@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <regex>
 #include <string>
 #include <tuple>
 
@@ -51,10 +54,16 @@ std::optional<std::size_t> Where(int category) {
     return category == kAny ? std::nullopt : std::optional<std::size_t>(category);
 }
 
+std::string Joined(const std::vector<std::string_view>& names) {
+    std::string text;
+    for (const auto name : names) text += (text.empty() ? "" : "|") + std::string(name);
+    return text;
+}
+
 std::string Names(const std::vector<mensaro::UnitRef>& units) {
-    std::string names;
-    for (const auto unit : units) names += (names.empty() ? "" : "|") + std::string(NameOf(unit));
-    return names;
+    std::vector<std::string_view> names;
+    for (const auto unit : units) names.push_back(NameOf(unit));
+    return Joined(names);
 }
 
 TEST(MatchUnit, FindsTheUnitsATextCanMeanAndEveryNameItsOwn) {
@@ -79,7 +88,7 @@ TEST(ListNamesStartingWithAndMatchCategory, TakeAStart) {
     const Case starts[] = {{"na", kAny, "Nautical Mile"}, {"sq.mil", kAny, "Sq.Mile|Sq.Milimeter"}, {"m", 5, "Minute"},
                            {"", 4, "Celsius|Farenhite|Kelvin"}, {"cm", kAny, ""}};
     for (const auto& [typed, category, means] : starts)
-        EXPECT_EQ(Names(mensaro::ListNamesStartingWith(typed, Where(category))), means) << typed;
+        EXPECT_EQ(Joined(mensaro::ShownNamesStartingWith(typed, Where(category))), means) << typed;
     const std::pair<const char*, std::optional<std::size_t>> rows[] = {
         {"distance", 0}, {"Temperature", 4}, {"temp", 4}, {"TEMPRATURE", 4}, {"ti", 5}, {"t", std::nullopt},
         {"x", std::nullopt}, {"", std::nullopt}};
@@ -169,6 +178,24 @@ TEST(ReadQuery, ReadsTheFormsPeopleWriteAndTheUnitsAlone) {
     for (const auto& [text, expected] : kUnits) ExpectReads(mensaro::ReadUnits(text), expected, text);  // alone
 }
 
+// The man page lists the keywords the reader takes, in its order.
+TEST(Keywords, AreTheManPages) {
+    std::ifstream in(MENSARO_MAN_PAGE);
+    std::string listed;
+    bool within = false;
+    for (std::string line; std::getline(in, line);) {
+        within = (within || line.ends_with("perhaps one of the words")) && !line.starts_with("and the unit wanted");
+        if (!within || !line.starts_with(".B")) continue;
+        std::string word = line.substr(line.find(' ') + 1);
+        word = std::regex_replace(std::regex_replace(word, std::regex(" ?,$"), ""), std::regex("\\\\-"), "-");
+        listed += (listed.empty() ? "" : " ") + std::regex_replace(word, std::regex("\\\\\\[u2192\\]"), "\u2192");
+    }
+    std::string expected;
+    for (const std::string_view keyword : mensaro::kKeywords)
+        expected += (expected.empty() ? "" : " ") + std::string(keyword);
+    EXPECT_EQ(listed, expected) << "in " << MENSARO_MAN_PAGE;
+}
+
 TEST(ReadPair, ReadsAValueAndTwoNamesAndSaysWhyAValueIsNone) {
     for (const char* number : {"12", " 1e3 ", ".5", "5.", "+3", "&HFF", "-0", "\t-40\t", "1E999"})
         EXPECT_EQ(mensaro::NumberProblem(number), "") << number;
@@ -202,6 +229,61 @@ TEST(Suggest, OffersAFewConversionsNeverGuessesAndNamesThemById) {
     for (const char* query : {"1,5 in cm", "1.5 in cm"})
         EXPECT_EQ(mensaro::IdOf(mensaro::Suggest(query, true).at(0)), "1.5|Inch|Centimeter");
     for (const char* query : {"1,500.5 in cm", "1.500 g to kg"}) EXPECT_EQ(mensaro::Suggest(query, true).size(), 0u);
+}
+
+// A language of our own, as a translation gives it: German and Turkish names, one unit left untranslated
+// (Kelvin), and the faults a translation can hold: a name that shadows another unit's English symbol (Yard's
+// "mi", Mile's), one name for two units of a category (Liter's and Gallon US's "Fass").
+mensaro::Vocabulary TestLanguage() {
+    using enum mensaro::Words;
+    // clang-format off
+    static const std::map<std::pair<mensaro::Words, std::string_view>, std::string> kNames = {
+        {{kShownUnit, "Inch"}, "Zoll"}, {{kTypedUnit, "Inch"}, "Zölle; İnç"}, {{kShownUnit, "Feet"}, "Fuß"},
+        {{kTypedUnit, "Feet"}, "Füße"}, {{kShownUnit, "Ton"}, "Tonne"}, {{kTypedUnit, "Ton"}, "Tonnen;t"},
+        {{kShownUnit, "Centimeter"}, "Zentimeter"}, {{kShownUnit, "Mile"}, "Meile"}, {{kTypedUnit, "Yard"}, "mi"},
+        {{kTypedUnit, "Liter"}, "Fass"}, {{kTypedUnit, "Gallon US"}, ";Fass;"}, {{kShownCategory, "Distance"}, "Länge"},
+        {{kTypedCategory, "Temprature"}, "Temperatur"}, {{kKeywords, "to"}, "nach;in; ⇒ "}};
+    // clang-format on
+    return mensaro::Vocabulary([](mensaro::Words words, std::string_view english) {
+        const auto found = kNames.find({words, english});
+        return found == kNames.end() ? std::string(english) : found->second;  // as gettext falls back
+    });
+}
+
+TEST(Vocabulary, AddsALanguagesNamesBesideTheEnglishOnesAndRefusesWhatBothGiveTwoUnits) {
+    const mensaro::Vocabulary words = TestLanguage();
+    // clang-format off
+    const Case cases[] = {
+        // Any case, accents optional, ß as ss, İ and ı as i, decomposed or composed alike.
+        {"Zoll", kAny, "Inch"}, {"ZÖLLE", kAny, "Inch"}, {"zolle", kAny, "Inch"}, {"Fuß", kAny, "Feet"},
+        {"FUSS", kAny, "Feet"}, {"fu\u1E9E", kAny, "Feet"}, {"Fu\u0308\u00DFe", kAny, "Feet"}, {"İNÇ", kAny, "Inch"},
+        {"inç", kAny, "Inch"}, {"ınc\u0327", kAny, "Inch"}, {"INC", kAny, "Inch"}, {"zent", kAny, "Centimeter"},
+        // English names stay; both languages' names for two units are ambiguous, whole or by their start.
+        {"inch", kAny, "Inch"}, {"in", kAny, "Inch"}, {"Kelvin", kAny, "Kelvin"}, {"ton", kAny, "Ton"},
+        {"t", kAny, "Ton"}, {"Tonne", kAny, "Tonne|Ton"}, {"tonnen", 3, "Ton"}, {"mi", kAny, "Yard|Mile"},
+        {"FASS", 2, "Liter|Gallon US"}, {"me", 0, "Mile|Meter"}, {"zoll", 2, ""}, {"fu\xff", kAny, ""}};
+    // clang-format on
+    for (const auto& [typed, category, means] : cases)
+        EXPECT_EQ(Names(MatchUnit(typed, Where(category), words)), means) << '"' << typed << "\" in " << category;
+    for (const auto& [typed, category] : std::initializer_list<std::pair<const char*, std::optional<std::size_t>>>{
+             {"Länge", 0}, {"LANGE", 0}, {"temperatur", 4}, {"Temprature", 4}, {"l", 0}, {"t", std::nullopt}})
+        EXPECT_EQ(mensaro::MatchCategory(typed, words), category) << typed;
+    EXPECT_EQ(mensaro::MatchCategory("Länge"), std::nullopt);
+    EXPECT_EQ(Joined(mensaro::ShownNamesStartingWith("m", 0, words)), "Mile|Meile|Millimeter|Meter");
+    EXPECT_EQ(words.ShownName(MatchUnit("ft").at(0)), "Fuß");
+    EXPECT_EQ(words.ShownName(MatchUnit("K").at(0)), "Kelvin");
+
+    // Its keywords beside the English ones; without it, none of its words.
+    const std::pair<std::string, std::string> queries[] = {
+        {"12 Zoll nach cm", "12 Inch > Centimeter"},        {"3 FUSS IN m", "3 Feet > Meter"},
+        {"12 zoll to Zentimeter", "12 Inch > Centimeter"},  {"12 in ⇒ cm", "12 Inch > Centimeter"},
+        {"12 in NACH cm", "12 Inch > Centimeter"},          {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton"},
+        {"1 fass nach ml", "ambiguous:Liter or Gallon US"}, {"12 nach", "usage:"}};
+    mensaro::QueryReader reader(words);
+    for (const auto& [query, expected] : queries) ExpectReads(reader.Read(query), expected, query);
+    ExpectReads(mensaro::ReadQuery("12 Zoll nach cm"), "usage:unknown unit", "English only");
+    ExpectReads(mensaro::ReadPair("1", "Fuß", "cm", mensaro::ValueRule::kWhole, words), "1 Feet > Centimeter", "pair");
+    EXPECT_EQ(mensaro::IdOf(mensaro::Suggest("12 zoll in cm", false, words).at(0)), "12|Inch|Centimeter");
 }
 
 }  // namespace

@@ -29,6 +29,17 @@ double RoundedTo15(double value) {
     return beyond ? std::copysign(std::numeric_limits<double>::infinity(), value) : rounded;
 }
 
+// A few names of another language, among them one that a second unit has in English ("Tonne").
+const mensaro::Vocabulary& Language() {
+    static const mensaro::Vocabulary words([](mensaro::Words what, std::string_view english) -> std::string {
+        if (what == mensaro::Words::kKeywords) return "nach;⇒";
+        if (english == "Inch") return what == mensaro::Words::kShownUnit ? "Zoll" : "Zölle;İnç";
+        if (english == "Ton") return "Tonne";
+        return what == mensaro::Words::kTypedUnit ? std::string(english) + "n;Fuß" : std::string(english);
+    });
+    return words;
+}
+
 // Equal, and the same sign for zeros.
 bool SameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
@@ -83,12 +94,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     assert(result == mensaro::kOverflowText || IsResultText(result, maxDecimals));
     if (from == to) assert(result == shown);
 
-    // As a query: a conversion or a reason, never both; each offer has an id that names it again.
-    const mensaro::Reading reading = mensaro::ReadQuery(value);
-    assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
-    assert(reading.conversion.has_value() == reading.message.empty());
-    for (const mensaro::Conversion& offered : mensaro::Suggest(value))
-        assert(mensaro::FromId(mensaro::IdOf(offered)) == offered);
+    // As a query, in English and with another language's names too: a conversion or a reason, never both;
+    // each offer has an id that names it again.
+    for (const mensaro::Vocabulary* words : {&mensaro::Vocabulary::English(), &Language()}) {
+        const mensaro::Reading reading = mensaro::ReadQuery(value, mensaro::ValueRule::kWhole, *words);
+        assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
+        assert(reading.conversion.has_value() == reading.message.empty());
+        for (const mensaro::Conversion& offered : mensaro::Suggest(value, false, *words))
+            assert(mensaro::FromId(mensaro::IdOf(offered)) == offered);
+    }
     if (const auto named = mensaro::FromId(value)) assert(mensaro::IdOf(*named) == value);
     return 0;
 }
