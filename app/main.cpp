@@ -11,6 +11,7 @@
 
 #include "app/cli.h"
 #include "app/window.h"
+#include "l10n/translate.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int OpenWindow(char* program, const mensaro::Answer& answer) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    mensaro::l10n::Start();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const mensaro::Answer answer = mensaro::RunCommandLine(args);
     if (answer.status) return *answer.status;

@@ -16,6 +16,7 @@ extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc
     QApplication app(argc, argv);
     noDisplayIsNoCrash.release();
     mensaro::SetApplicationIdentity();
+    mensaro::LoadToolkitTranslations();
     mensaro::QuitOnTerminationSignals();
 
     frmTavrix window;

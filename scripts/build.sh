@@ -23,7 +23,8 @@ case "${1:-}" in
     build) build ;;
     run)
         build
-        exec ./build/default/app/mensaro
+        # The translations built beside it, not an installed copy's.
+        MENSARO_LOCALEDIR=$PWD/build/default/share/locale exec ./build/default/app/mensaro
         ;;
     test)
         bash scripts/setup.sh test

@@ -20,7 +20,7 @@ esac
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev librsvg2-bin
+    qt6-base-dev libgl-dev librsvg2-bin gettext qt6-translations-l10n
     fonts-liberation2 fontconfig qt6-wayland
 )
 if [[ $task == package || $task == test ]]; then
@@ -39,7 +39,7 @@ if [[ $task == test ]]; then
                dbus-daemon python3-gi gnome-shell)
     if [[ $codename == bookworm ]]; then packages+=(libkf5runner-dev); else packages+=(libkf6runner-dev); fi
 fi
-locales=(de_DE.UTF-8 tr_TR.UTF-8)
+locales=(de_DE.UTF-8 tr_TR.UTF-8 fr_FR.UTF-8 es_ES.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do

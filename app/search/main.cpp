@@ -13,6 +13,7 @@
 #include "app/search/provider.h"
 #include "app/search/runner.h"
 #include "app/search/service.h"
+#include "l10n/translate.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ void Silence(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QS
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(Silence);
+    // The session's language, as the bus handed it over at start.
+    mensaro::l10n::Start();
     const QCoreApplication application(argc, argv);
     QString program = QStringLiteral(MENSARO_PROGRAM);
     const QStringList arguments = QCoreApplication::arguments();

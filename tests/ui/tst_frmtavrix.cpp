@@ -9,6 +9,7 @@
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "l10n/translate.h"
 #include "ui/announcer.h"
 #include "ui/contrast.h"
 #include "ui/frmtavrix.h"
@@ -321,6 +322,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", MENSARO_TEST_SCALE);  // tst_hidpi: the suite at a fixed scale factor
 #endif
     QApplication app(argc, argv);
+    mensaro::l10n::Start();
     TestFrmTavrix test;
     return QTest::qExec(&test, argc, argv);
 }
