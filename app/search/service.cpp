@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/unitnames.h"
+#include "l10n/vocabulary.h"
 
 namespace mensaro {
 
@@ -35,7 +36,8 @@ bool TooLong(const QString& text) { return text.size() > static_cast<qsizetype>(
 Service::Service(QString program, QObject* parent)
     : QObject(parent),
       program_(std::move(program)),
-      decimalComma_(QLocale::system().decimalPoint() == QStringLiteral(",")) {
+      decimalComma_(QLocale::system().decimalPoint() == QStringLiteral(",")),
+      words_(l10n::UserVocabulary()) {
     idle_.setSingleShot(true);
     idle_.setInterval(kIdle);
     connect(&idle_, &QTimer::timeout, this, &Service::Idle);
@@ -46,7 +48,7 @@ void Service::Touch() { idle_.start(); }
 
 std::vector<Conversion> Service::Suggestions(const QString& query) const {
     if (TooLong(query)) return {};
-    return Suggest(View(query.toUtf8()), decimalComma_);
+    return Suggest(View(query.toUtf8()), decimalComma_, words_);
 }
 
 std::vector<Conversion> Service::Suggestions(const QStringList& terms) const {

@@ -50,6 +50,7 @@ Q_SIGNALS:
 private:
     QString program_;
     bool decimalComma_;
+    const Vocabulary& words_;  // the session's language, read at start
     QTimer idle_;
 };
 
