@@ -10,6 +10,7 @@
 #include "core/catalogue.h"
 #include "core/text.h"
 #include "core/unitnames.h"
+#include "l10n/translate.h"
 
 namespace mensaro {
 
@@ -97,15 +98,16 @@ Request ParseArguments(std::span<const std::string_view> args) {
         if (Among(name, kQtOptionsWithValue)) {
             // Qt reads NAME=VALUE only for the style options; the others it would drop.
             if (hasValue && name != "style" && name != "stylesheet")
-                return Refused("option " + typed + " takes its value as the next argument");
-            if (!hasValue && i + 1 == args.size()) return Refused("option " + typed + " needs a value");
+                return Refused(l10n::Fill(l10n::Tr("option %1 takes its value as the next argument"), {typed}));
+            if (!hasValue && i + 1 == args.size())
+                return Refused(l10n::Fill(l10n::Tr("option %1 needs a value"), {typed}));
             request.toolkitOptions.push_back(arg);
             if (!hasValue) request.toolkitOptions.push_back(args[++i]);
             continue;
         }
         const auto own = OwnOption(name);
-        if (!own && !Among(name, kQtFlags)) return Refused("unrecognized option " + typed);
-        if (hasValue) return Refused("option " + typed + " takes no value");
+        if (!own && !Among(name, kQtFlags)) return Refused(l10n::Fill(l10n::Tr("unrecognized option %1"), {typed}));
+        if (hasValue) return Refused(l10n::Fill(l10n::Tr("option %1 takes no value"), {typed}));
         if (!own) {
             request.toolkitOptions.push_back(arg);
             continue;
@@ -125,19 +127,21 @@ Request ParseArguments(std::span<const std::string_view> args) {
     request.show = has("show");
     const bool converts = stream || !request.words.empty();
     if (has("help") || has("version")) {
-        if (converts) return Refused("unexpected argument " + Shown(stream ? "-" : request.words.front()));
-        if (request.show) return Refused("--show opens a conversion; it goes with no other job");
+        if (converts)
+            return Refused(
+                l10n::Fill(l10n::Tr("unexpected argument %1"), {Shown(stream ? "-" : request.words.front())}));
+        if (request.show) return Refused(l10n::Tr("--show opens a conversion; it goes with no other job"));
         request.job = has("help") ? Job::kHelp : Job::kVersion;
     } else if (has("list")) {
-        if (stream) return Refused("--list takes a category, not a stream");
-        if (request.show) return Refused("--show opens a conversion; it goes with no other job");
+        if (stream) return Refused(l10n::Tr("--list takes a category, not a stream"));
+        if (request.show) return Refused(l10n::Tr("--show opens a conversion; it goes with no other job"));
         request.job = Job::kList;
     } else if (!converts) {
         if (request.show || request.verbose || request.asTyped)
-            return Refused("nothing to convert: mensaro VALUE FROM TO");
+            return Refused(l10n::Tr("nothing to convert: mensaro VALUE FROM TO"));
         request.job = Job::kWindow;
     } else if (stream) {
-        if (request.show) return Refused("--show opens one conversion, not a stream");
+        if (request.show) return Refused(l10n::Tr("--show opens one conversion, not a stream"));
         request.job = Job::kStream;
     } else {
         request.job = Job::kConvert;

@@ -14,6 +14,7 @@
 #include "core/conversion.h"
 #include "core/numbertext.h"
 #include "core/text.h"
+#include "l10n/translate.h"
 
 namespace mensaro {
 
@@ -22,42 +23,46 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
-constexpr std::string_view kHelp =
-    "Usage: mensaro [Qt option]...\n"
-    "       mensaro [-v] [--as-typed] [--] VALUE FROM TO\n"
-    "       mensaro [-v] [--as-typed] QUERY...\n"
-    "       mensaro [-v] [--as-typed] - [FROM TO]\n"
-    "       mensaro --show VALUE FROM TO | --show QUERY...\n"
-    "       mensaro --list [CATEGORY] [-v] | --help | --version\n"
-    "\n"
-    "Converts a number between units of distance, area, volume, weight, temperature\n"
-    "and time. Without arguments it opens its window.\n"
-    "\n"
-    "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
-    "                 window shows it; a VALUE such as -40 is a value, not an option\n"
-    "  QUERY          a number, a unit and the unit wanted, perhaps with one of\n"
-    "                 %1 between them\n"
-    "  - [FROM TO]    convert each line of standard input (a value, or without\n"
-    "                 units a query), one result a line\n"
-    "  --             take what follows as VALUE FROM TO\n"
-    "  -v, --verbose  name the units used: 12 Inch = 30.48 Centimeter\n"
-    "      --as-typed read VALUE as the window's value box does: its leading\n"
-    "                 number, or 0, rather than refusing what is not a number\n"
-    "      --show     open the window showing that conversion\n"
-    "  -l, --list     print each category (or one) and its units; with -v the\n"
-    "                 other names each unit answers to\n"
-    "  -h, --help     display this help and exit\n"
-    "  -V, --version  output version information and exit\n"
-    "\n"
-    "Examples:\n"
-    "  mensaro 12 in to cm          30.48\n"
-    "  mensaro -v 100 fahrenheit C  100 Farenhite = 37.777778 Celsius\n"
-    "  printf '1\\n2.5\\n' | mensaro - ft m\n"
-    "\n"
-    "Units are named as the window lists them, by symbols and other names (cm,\n"
-    "°F, sq ft, litre), in any case, or by the start of one name (sq.fe). Both\n"
-    "must be of one category. Qt's own options, such as -platform NAME, are\n"
-    "accepted too. The keys and exit codes are listed in mensaro(1).\n";
+using l10n::Fill;
+using l10n::Tr;
+
+// TRANSLATORS: keep the option names, the program's name and the examples' commands as they are.
+constexpr char kHelp[] =
+    N_("Usage: mensaro [Qt option]...\n"
+       "       mensaro [-v] [--as-typed] [--] VALUE FROM TO\n"
+       "       mensaro [-v] [--as-typed] QUERY...\n"
+       "       mensaro [-v] [--as-typed] - [FROM TO]\n"
+       "       mensaro --show VALUE FROM TO | --show QUERY...\n"
+       "       mensaro --list [CATEGORY] [-v] | --help | --version\n"
+       "\n"
+       "Converts a number between units of distance, area, volume, weight, temperature\n"
+       "and time. Without arguments it opens its window.\n"
+       "\n"
+       "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
+       "                 window shows it; a VALUE such as -40 is a value, not an option\n"
+       "  QUERY          a number, a unit and the unit wanted, perhaps with one of\n"
+       "                 %1 between them\n"
+       "  - [FROM TO]    convert each line of standard input (a value, or without\n"
+       "                 units a query), one result a line\n"
+       "  --             take what follows as VALUE FROM TO\n"
+       "  -v, --verbose  name the units used: 12 Inch = 30.48 Centimeter\n"
+       "      --as-typed read VALUE as the window's value box does: its leading\n"
+       "                 number, or 0, rather than refusing what is not a number\n"
+       "      --show     open the window showing that conversion\n"
+       "  -l, --list     print each category (or one) and its units; with -v the\n"
+       "                 other names each unit answers to\n"
+       "  -h, --help     display this help and exit\n"
+       "  -V, --version  output version information and exit\n"
+       "\n"
+       "Examples:\n"
+       "  mensaro 12 in to cm          30.48\n"
+       "  mensaro -v 100 fahrenheit C  100 Farenhite = 37.777778 Celsius\n"
+       "  printf '1\\n2.5\\n' | mensaro - ft m\n"
+       "\n"
+       "Units are named as the window lists them, by symbols and other names (cm,\n"
+       "°F, sq ft, litre), in any case, or by the start of one name (sq.fe). Both\n"
+       "must be of one category. Qt's own options, such as -platform NAME, are\n"
+       "accepted too. The keys and exit codes are listed in mensaro(1).");
 
 // The help, with the words a query may hold between its units: those the
 // reader takes, in English and the user's language.
@@ -66,12 +71,11 @@ std::string Help(const Vocabulary& words) {
     const std::vector<std::string>& all = words.Keywords();
     for (std::size_t i = 0; i < all.size(); ++i)
         keywords += (i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + all[i];
-    std::string help(kHelp.substr(0, kHelp.size() - 1));
-    return help.replace(help.find("%1"), 2, keywords);
+    return Fill(Tr(kHelp), {keywords});
 }
 
 int Refuse(std::string_view problem) {
-    Say(std::string(problem) + "\nTry 'mensaro --help' for more information.");
+    Say(std::string(problem) + "\n" + Tr("Try 'mensaro --help' for more information."));
     return kUsageError;
 }
 
@@ -83,7 +87,8 @@ int StatusOf(const Reading& reading) {
 // What a line of results says: the result, or with -v both sides named.
 std::string Told(const Conversion& conversion, const std::string& result, bool verbose) {
     if (!verbose) return result;
-    return SourceText(conversion) + " = " + result + " " + std::string(NameOf(conversion.to));
+    return conversion.value + " " + l10n::ShownUnit(NameOf(conversion.from)) + " = " + result + " " +
+           l10n::ShownUnit(NameOf(conversion.to));
 }
 
 // VALUE FROM TO keeps its three words apart ("Nautical Mile" is one); any
@@ -100,8 +105,9 @@ Reading Understood(const Request& request, const Vocabulary& vocabulary) {
 
 int Convert(const Request& request, const Vocabulary& words, std::optional<Conversion>& show) {
     for (const std::string_view word : request.words) {
-        if (word.size() > kLongestLine) return Refuse("an argument is longer than " + Decimal(kLongestLine) + " bytes");
-        if (!IsUtf8(word)) return Refuse("the argument " + Shown(word) + " is not valid UTF-8");
+        if (word.size() > kLongestLine)
+            return Refuse(Fill(Tr("an argument is longer than %1 bytes"), {Decimal(kLongestLine)}));
+        if (!IsUtf8(word)) return Refuse(Fill(Tr("the argument %1 is not valid UTF-8"), {Shown(word)}));
     }
     const Reading reading = Understood(request, words);
     if (!reading.conversion) return StatusOf(reading);
@@ -110,7 +116,7 @@ int Convert(const Request& request, const Vocabulary& words, std::optional<Conve
         return 0;
     }
     const std::string result = ResultOf(*reading.conversion);
-    Output out("the result", true);
+    Output out(Tr("the result"), true);
     out.Line(Told(*reading.conversion, result, request.verbose));
     out.Flush();
     return out.failed() || result == kOverflowText ? kFailure : 0;
@@ -129,11 +135,12 @@ int ConvertStream(const Request& request, const Vocabulary& words) {
     constexpr long kMostMessages = 20;  // then only counted
     long refused = 0;
     bool overflow = false;
-    Output out("the results", ::isatty(STDOUT_FILENO) == 1);
+    Output out(Tr("the results"), ::isatty(STDOUT_FILENO) == 1);
     const auto refuse = [&](long number, std::string_view why) {
         if (++refused <= kMostMessages) {
             out.Flush();  // the message stands after the results before it
-            Say("line " + Decimal(number) + ": " + std::string(why));
+            // TRANSLATORS: %1 is a line's number in the input, %2 why it was not converted.
+            Say(Fill(Tr("line %1: %2"), {Decimal(number), why}));
         }
         out.Line({});
     };
@@ -142,7 +149,7 @@ int ConvertStream(const Request& request, const Vocabulary& words) {
         out.Line(Told(conversion, result, request.verbose));
     };
     const UnitList& table = units ? TableOf(units->from.category) : TableOf(0);
-    const std::string_view category = units ? kCategoryNames[units->from.category] : std::string_view();
+    const std::size_t category = units ? units->from.category : 0;
     QueryReader queries(words);
     const bool read = ReadLines(out, [&](std::string_view line, long number, std::string_view problem) {
         if (!problem.empty()) return refuse(number, problem);
@@ -160,7 +167,7 @@ int ConvertStream(const Request& request, const Vocabulary& words) {
         tell(conversion, ConvertValue(table, category, line, units->from.position, units->to.position));
     });
     out.Flush();
-    if (refused > kMostMessages) Say(Decimal(refused) + " lines in all were not converted");
+    if (refused > kMostMessages) Say(Fill(Tr("%1 lines in all were not converted"), {Decimal(refused)}));
     return out.failed() || !read || refused > 0 || overflow ? kFailure : 0;
 }
 
@@ -170,16 +177,18 @@ int List(const Request& request, const Vocabulary& words) {
         only = MatchCategory(Joined(request.words), words);
         if (!only) {
             std::string names;
-            for (const std::string_view name : kCategoryNames) names += (names.empty() ? "" : ", ") + std::string(name);
-            return Refuse("unknown category " + Shown(Joined(request.words)) + "; the categories are " + names);
+            for (const std::string_view name : kCategoryNames)
+                names += (names.empty() ? "" : ", ") + l10n::ShownCategory(name);
+            return Refuse(
+                Fill(Tr("unknown category %1; the categories are %2"), {Shown(Joined(request.words)), names}));
         }
     }
-    Output out("the list", false);
+    Output out(Tr("the list"), false);
     for (std::size_t c = 0; c < kCategoryNames.size(); ++c) {
         if (only && *only != c) continue;
-        out.Line(kCategoryNames[c]);
+        out.Line(l10n::ShownCategory(kCategoryNames[c]));
         for (const UnitRef unit : NamedUnits(c)) {
-            std::string line = "  " + std::string(NameOf(unit));
+            std::string line = "  " + l10n::ShownUnit(NameOf(unit));
             if (request.verbose) {
                 const char* separator = ": ";
                 for (const std::string_view alias : AliasesOf(unit))
@@ -222,20 +231,20 @@ Answer RunCommandLine(std::span<const std::string_view> args, const Vocabulary& 
             answer.status = List(request, words);
             break;
         case Job::kHelp:
-            answer.status = Print("the help", Help(words));
+            answer.status = Print(Tr("the help"), Help(words));
             break;
         case Job::kVersion:
             answer.status =
-                Print("the version", std::string(kApplicationName) + " " + kApplicationVersion +
-                                         "\nCopyright (C) 2026 The Mensaro developers\n"
-                                         "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
-                                         "This is free software: you are free to change and redistribute it.\n"
-                                         "There is NO WARRANTY, to the extent permitted by law.");
+                Print(Tr("the version"), std::string(kApplicationName) + " " + kApplicationVersion +
+                                             "\nCopyright (C) 2026 The Mensaro developers\n"
+                                             "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
+                                             "This is free software: you are free to change and redistribute it.\n"
+                                             "There is NO WARRANTY, to the extent permitted by law.");
             break;
         case Job::kComplete: {
             std::string lines;
             for (const std::string& name : Completions(request.words, words)) lines += name + "\n";
-            answer.status = lines.empty() ? 0 : Print("the completions", lines.substr(0, lines.size() - 1));
+            answer.status = lines.empty() ? 0 : Print(Tr("the completions"), lines.substr(0, lines.size() - 1));
             break;
         }
         case Job::kUsageError:

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "l10n/translate.h"
 
 namespace mensaro {
 
@@ -34,9 +35,10 @@ bool WriteAll(int fd, std::string_view text) {
 }
 
 std::string Problem(std::string_view line, bool tooLong) {
-    if (tooLong || line.size() > kLongestLine) return "longer than " + Decimal(kLongestLine) + " bytes, not converted";
-    if (line.find('\0') != std::string_view::npos) return "holds a NUL byte, not converted";
-    if (!IsUtf8(line)) return "not valid UTF-8, not converted";
+    if (tooLong || line.size() > kLongestLine)
+        return l10n::Fill(l10n::Tr("longer than %1 bytes, not converted"), {Decimal(kLongestLine)});
+    if (line.find('\0') != std::string_view::npos) return l10n::Tr("holds a NUL byte, not converted");
+    if (!IsUtf8(line)) return l10n::Tr("not valid UTF-8, not converted");
     return {};
 }
 
@@ -62,7 +64,8 @@ void Output::Line(std::string_view text) {
 void Output::Flush() {
     if (!failed_ && !buffer_.empty() && !WriteAll(STDOUT_FILENO, buffer_)) {
         failed_ = true;
-        if (errno != EPIPE) Say("cannot write " + what_ + ": " + std::strerror(errno));
+        // TRANSLATORS: %1 is what was written ("the result", "the list"), %2 the system's reason.
+        if (errno != EPIPE) Say(l10n::Fill(l10n::Tr("cannot write %1: %2"), {what_, std::strerror(errno)}));
     }
     buffer_.clear();
 }
@@ -84,7 +87,7 @@ bool ReadLines(Output& out, const TakeLine& take) {
         const ssize_t got = ::read(STDIN_FILENO, block.data(), block.size());
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
-            Say(std::string("cannot read standard input: ") + std::strerror(errno));
+            Say(l10n::Fill(l10n::Tr("cannot read standard input: %1"), {std::strerror(errno)}));
             readFailed = true;
         }
         if (got <= 0) break;

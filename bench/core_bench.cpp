@@ -30,13 +30,14 @@ BENCHMARK(BM_Floor);
 
 void BM_ConvertValueFactor(benchmark::State& state) {
     const auto distance = *mensaro::CategoryTable("Distance");
-    for (auto _ : state) benchmark::DoNotOptimize(mensaro::ConvertValue(distance, "Distance", kValue, 4, 10));
+    for (auto _ : state) benchmark::DoNotOptimize(mensaro::ConvertValue(distance, 0, kValue, 4, 10));
 }
 BENCHMARK(BM_ConvertValueFactor);
 
 void BM_ConvertValueTemperature(benchmark::State& state) {
     const auto temperature = *mensaro::CategoryTable("Temprature");
-    for (auto _ : state) benchmark::DoNotOptimize(mensaro::ConvertValue(temperature, "Temprature", kValue, 1, 0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mensaro::ConvertValue(temperature, mensaro::kTemperatureIndex, kValue, 1, 0));
 }
 BENCHMARK(BM_ConvertValueTemperature);
 

@@ -18,6 +18,9 @@ inline constexpr std::array<std::string_view, 6> kCategoryNames = {"Distance", "
                                                                    "Weight",   "Temprature", "Time"};
 
 inline constexpr std::string_view kTemperatureCategory = "Temprature";
+// Its index: what chooses the temperature formulas, whatever the list shows.
+inline constexpr std::size_t kTemperatureIndex = 4;
+static_assert(kCategoryNames[kTemperatureIndex] == kTemperatureCategory);
 
 // The name of the separator entries that stand between groups of units.
 inline constexpr std::string_view kSeparatorName = "----------------";

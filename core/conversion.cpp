@@ -32,8 +32,7 @@ double ConvertTemperature(double v, int from, int to) {
 
 }  // namespace
 
-std::string ConvertValue(const UnitList& list, std::string_view category, std::string_view valueText, int from,
-                         int to) {
+std::string ConvertValue(const UnitList& list, std::size_t category, std::string_view valueText, int from, int to) {
     const auto units = static_cast<long>(list.size() / 2);
     if (from < 0 || to < 0 || from >= units || to >= units) return {};
 
@@ -41,8 +40,7 @@ std::string ConvertValue(const UnitList& list, std::string_view category, std::s
     const double fromFactor = ReadFactor(list[2 * static_cast<std::size_t>(from) + 1]);
     const double toFactor = ReadFactor(list[2 * static_cast<std::size_t>(to) + 1]);
 
-    if (category == kTemperatureCategory)
-        return FormatByPattern(ConvertTemperature(value, from, to), kTemperaturePattern);
+    if (category == kTemperatureIndex) return FormatByPattern(ConvertTemperature(value, from, to), kTemperaturePattern);
     // A unit to itself is the value itself: going through the base unit could
     // move it by a rounding step, or overflow on the way for a huge value.
     if (from == to) return FormatByPattern(value, kGeneralPattern);

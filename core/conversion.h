@@ -30,15 +30,17 @@ namespace mensaro {
 
 // Converts the value text from the unit at list position `from` to the unit
 // at `to` in the loaded table, and formats the result as the window shows it.
-// Factor categories go through the base unit: (V x from factor) / to factor,
-// product first. "Temprature" converts by formulas chosen by position
-// (0 Celsius, 1 Farenhite, 2 Kelvin; Kelvin offset 273).
+// The category is an index into kCategoryNames, never a shown name: the
+// window shows it in the user's language. Factor categories go through the
+// base unit: (V x from factor) / to factor, product first. "Temprature" (4)
+// converts by formulas chosen by position (0 Celsius, 1 Farenhite, 2 Kelvin;
+// Kelvin offset 273).
 // A result out of the double range gives "Overflow"; a position outside the
 // table (or no table) gives an empty text.
-//   Distance, "1",   Inch (0) -> Centimeter (8)   -> "2.54"
-//   Distance, "-3",  Feet (1) -> Inch (0)         -> "-36.00"
-//   Temprature, "0", Farenhite (1) -> Celsius (0) -> "-17.777778"
-//   Temprature, "50", Farenhite (1) -> Kelvin (2) -> "283.00"
-std::string ConvertValue(const UnitList& list, std::string_view category, std::string_view valueText, int from, int to);
+//   Distance (0), "1",   Inch (0) -> Centimeter (8)   -> "2.54"
+//   Distance (0), "-3",  Feet (1) -> Inch (0)         -> "-36.00"
+//   Temprature (4), "0", Farenhite (1) -> Celsius (0) -> "-17.777778"
+//   Temprature (4), "50", Farenhite (1) -> Kelvin (2) -> "283.00"
+std::string ConvertValue(const UnitList& list, std::size_t category, std::string_view valueText, int from, int to);
 
 }  // namespace mensaro

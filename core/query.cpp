@@ -280,7 +280,7 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
 std::string ResultOf(const Conversion& conversion) {
     const std::size_t category = conversion.from.category;
     if (category >= kCategoryNames.size()) return {};
-    return ConvertValue(TableOf(category), kCategoryNames[category], conversion.value, conversion.from.position,
+    return ConvertValue(TableOf(category), category, conversion.value, conversion.from.position,
                         conversion.to.position);
 }
 

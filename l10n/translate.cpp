@@ -42,6 +42,10 @@ const char* Tr(const char* context, const char* msgid) {
     return text == key.c_str() || !text || !*text ? msgid : text;
 }
 
+std::string ShownUnit(std::string_view name) { return Tr("unit", std::string(name).c_str()); }
+
+std::string ShownCategory(std::string_view name) { return Tr("category", std::string(name).c_str()); }
+
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {
     const std::vector<std::string_view> values(args);
     std::string out;

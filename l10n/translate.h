@@ -33,6 +33,12 @@ void Start();
 const char* Tr(const char* msgid);
 const char* Tr(const char* context, const char* msgid);
 
+// A name of the unit catalogue (its English text, exactly) as the user's
+// language shows it in lists, results and messages.
+//   ShownUnit("Inch") -> "Zoll" under de     ShownCategory("Temprature") -> "Temperatur"
+std::string ShownUnit(std::string_view name);
+std::string ShownCategory(std::string_view name);
+
 // A translated message with its placeholders %1 .. %9 filled in, each once
 // where it stands; a placeholder without an argument stays as written.
 //   "%1 is not a number", {"abc"}  -> "abc is not a number"

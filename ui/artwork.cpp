@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "l10n/translate.h"
+
 namespace mensaro {
 
 namespace {
@@ -58,11 +60,17 @@ QPixmap DrawBanner(qreal devicePixelRatio) {
     p.setPen(kInk);
     p.drawText(QRectF(44, 2, 170, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Mensaro"));
 
-    QFont tagline(QStringLiteral("Liberation Sans"));
-    tagline.setPixelSize(10);
-    p.setFont(tagline);
-    p.drawText(QRectF(134, 4, 82, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("units, exactly"));
+    const BannerLine tagline = BannerTagline();
+    p.setFont(tagline.font);
+    p.drawText(QRectF(216 - tagline.room, 4, tagline.room, 24), Qt::AlignRight | Qt::AlignVCenter, tagline.text);
     return pixmap;
+}
+
+BannerLine BannerTagline() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(10);
+    // TRANSLATORS: the banner's motto beside the program's name, in small type: about 16 letters at most.
+    return {QString::fromUtf8(l10n::Tr("units, exactly")), font, 82};
 }
 
 QIcon DrawAppIcon() {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "l10n/translate.h"
+
 namespace mensaro {
 
 namespace {
@@ -23,6 +25,8 @@ QList<HeldMessage>& Held() {
     return held;
 }
 
+QString Shown(const char* text) { return QString::fromUtf8(text); }
+
 QString Variable(const char* name) {
     const char* value = std::getenv(name);
     return QString::fromLocal8Bit(value ? value : "");
@@ -34,7 +38,8 @@ void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString
     QStringList said;
     for (const HeldMessage& m : Held()) said.append(m.text);
     const QString line = WhyNoWindow(said, Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"));
-    std::fprintf(stderr, "mensaro: cannot open its window: %s\n", line.toLocal8Bit().constData());
+    const QString message = QString::fromUtf8(l10n::Tr("mensaro: cannot open its window: %1")).arg(line);
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -58,8 +63,8 @@ QString WhyNoWindow(const QStringList& qtMessages, const QString& display, const
         const QString plugin = missing.captured(1);
         const QString package = PackageOf(plugin);
         return package.isEmpty()
-                   ? QStringLiteral("the Qt platform plugin \"%1\" is not installed").arg(plugin)
-                   : QStringLiteral("the Qt platform plugin \"%1\" is not installed (install the package %2)")
+                   ? Shown(l10n::Tr("the Qt platform plugin \"%1\" is not installed")).arg(plugin)
+                   : Shown(l10n::Tr("the Qt platform plugin \"%1\" is not installed (install the package %2)"))
                          .arg(plugin, package);
     }
     QString tried = QStringLiteral("xcb");
@@ -69,13 +74,14 @@ QString WhyNoWindow(const QStringList& qtMessages, const QString& display, const
     }
     if (tried.startsWith(QLatin1String("wayland"))) {
         const QString socket = waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : waylandDisplay;
-        return QStringLiteral("no usable display (cannot reach the Wayland compositor \"%1\")").arg(socket);
+        return Shown(l10n::Tr("no usable display (cannot reach the Wayland compositor \"%1\")")).arg(socket);
     }
     if (tried == QLatin1String("xcb")) {
-        return display.isEmpty() ? QStringLiteral("no usable display (DISPLAY is not set)")
-                                 : QStringLiteral("no usable display (cannot reach the X display \"%1\")").arg(display);
+        return display.isEmpty()
+                   ? Shown(l10n::Tr("no usable display (DISPLAY is not set)"))
+                   : Shown(l10n::Tr("no usable display (cannot reach the X display \"%1\")")).arg(display);
     }
-    return QStringLiteral("no usable display (the Qt platform plugin \"%1\" could not start)").arg(tried);
+    return Shown(l10n::Tr("no usable display (the Qt platform plugin \"%1\" could not start)")).arg(tried);
 }
 
 DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(HoldOrFail)), active_(true) {}

@@ -22,6 +22,7 @@
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "l10n/translate.h"
 #include "ui/accessibility.h"
 #include "ui/announcer.h"
 #include "ui/artwork.h"
@@ -73,8 +74,16 @@ QFont SansFont(qreal points, bool bold = false) {
 }
 QFont MonoFont(qreal points) { return DesignFont("Liberation Mono", QFont::Monospace, points, false); }
 
-// The core speaks UTF-8.
+using mensaro::l10n::Tr;
+
+// The core speaks UTF-8, and so do the translations.
 QString FromCore(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Shown(const char* text) { return QString::fromUtf8(text); }
+
+// A unit's name as the lists show it; the separator is a line in any language.
+QString UnitShown(std::string_view name) {
+    return name == mensaro::kSeparatorName ? FromCore(name) : Shown(Tr("unit", std::string(name).c_str()));
+}
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -106,17 +115,20 @@ void frmTavrix::CreateControls() {
     lstFrom = new ListBox(this);
     lstType = new ListBox(this);
     txtFrom = new ValueBox(kMaxTypedLength, this);
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    // TRANSLATORS: the button that closes the window; & marks the Alt key's letter.
+    cmdExit = new QPushButton(Shown(Tr("E&xit")), this);
     imgLink = new Picture(mensaro::DrawBanner, this);
     lblEquals = MakeLabel(QStringLiteral("="), this);
     lblTo = new QLabel(this);
     lblFrom = new QLabel(this);
-    lblToCaption = MakeLabel(QStringLiteral("To"), this);
-    lblFromCaption = MakeLabel(QStringLiteral("From"), this);
-    lblTypeCaption = MakeLabel(QStringLiteral("Select Type"), this);
+    // TRANSLATORS: the captions above the lists and the boxes. The window's
+    // size is fixed: "From" has room for about 4 letters, "To" for 2.
+    lblToCaption = MakeLabel(Shown(Tr("To")), this);
+    lblFromCaption = MakeLabel(Shown(Tr("From")), this);
+    lblTypeCaption = MakeLabel(Shown(Tr("Select Type")), this);
     lblResult = new QLabel(this);
-    lblResultCaption = MakeLabel(QStringLiteral("Result"), this);
-    lblValueCaption = MakeLabel(QStringLiteral("Enter Value to convert"), this);
+    lblResultCaption = MakeLabel(Shown(Tr("Result")), this);
+    lblValueCaption = MakeLabel(Shown(Tr("Enter Value to convert")), this);
 
     struct Placement {
         QWidget* control;
@@ -124,44 +136,45 @@ void frmTavrix::CreateControls() {
         const char* accessibleName;
         int left, top, width, height;  // twips
     };
+    // TRANSLATORS: the controls' names for screen readers, which have no room to fit.
     // clang-format off
     const Placement layout[] = {
-        {lstTo, "lstTo", "To unit", 3788, 360, 1755, 2190},
-        {lstFrom, "lstFrom", "From unit", 1928, 360, 1755, 2190},
-        {lstType, "lstType", "Select Type", 68, 360, 1755, 2190},
-        {txtFrom, "txtFrom", "Enter Value to convert", 60, 2940, 2175, 315},
-        {cmdExit, "cmdExit", "Exit", 3765, 3690, 1755, 555},
-        {imgLink, "imgLink", "Open a web page about converting units", 60, 3600, 3330, 735},
-        {lblEquals, "lblEquals", "equals", 2280, 2950, 165, 300},
-        {lblTo, "lblTo", "To unit", 3540, 3300, 1995, 240},
-        {lblFrom, "lblFrom", "From unit", 240, 3300, 1995, 240},
-        {lblToCaption, "lblToCaption", "To", 3780, 60, 255, 240},
-        {lblFromCaption, "lblFromCaption", "From", 1920, 60, 465, 240},
-        {lblTypeCaption, "lblTypeCaption", "Select Type", 68, 60, 1095, 240},
-        {lblResult, "lblResult", "Result", 2460, 2940, 3075, 315},
-        {lblResultCaption, "lblResultCaption", "Result", 2460, 2700, 870, 240},
-        {lblValueCaption, "lblValueCaption", "Enter Value to convert", 75, 2700, 1950, 240},
+        {lstTo, "lstTo", N_("To unit"), 3788, 360, 1755, 2190},
+        {lstFrom, "lstFrom", N_("From unit"), 1928, 360, 1755, 2190},
+        {lstType, "lstType", N_("Select Type"), 68, 360, 1755, 2190},
+        {txtFrom, "txtFrom", N_("Enter Value to convert"), 60, 2940, 2175, 315},
+        {cmdExit, "cmdExit", N_("Exit"), 3765, 3690, 1755, 555},
+        {imgLink, "imgLink", N_("Open a web page about converting units"), 60, 3600, 3330, 735},
+        {lblEquals, "lblEquals", N_("equals"), 2280, 2950, 165, 300},
+        {lblTo, "lblTo", N_("To unit"), 3540, 3300, 1995, 240},
+        {lblFrom, "lblFrom", N_("From unit"), 240, 3300, 1995, 240},
+        {lblToCaption, "lblToCaption", N_("To"), 3780, 60, 255, 240},
+        {lblFromCaption, "lblFromCaption", N_("From"), 1920, 60, 465, 240},
+        {lblTypeCaption, "lblTypeCaption", N_("Select Type"), 68, 60, 1095, 240},
+        {lblResult, "lblResult", N_("Result"), 2460, 2940, 3075, 315},
+        {lblResultCaption, "lblResultCaption", N_("Result"), 2460, 2700, 870, 240},
+        {lblValueCaption, "lblValueCaption", N_("Enter Value to convert"), 75, 2700, 1950, 240},
     };
     // clang-format on
     for (const Placement& p : layout) {
         p.control->setObjectName(QString::fromLatin1(p.name));
-        p.control->setAccessibleName(QString::fromLatin1(p.accessibleName));
+        p.control->setAccessibleName(Shown(Tr(p.accessibleName)));
         p.control->setGeometry(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
     }
     announcer = new mensaro::Announcer(this);
 
     txtFrom->setFont(MonoFont(9.75));
     txtFrom->setText(QStringLiteral("1"));  // before the change handler is connected: no conversion yet
-    txtFrom->setToolTip(QStringLiteral("Enter the value to be converted here. Press UP / DOWN to vary."));
+    txtFrom->setToolTip(Shown(Tr("Enter the value to be converted here. Press UP / DOWN to vary.")));
 
-    cmdExit->setToolTip(QStringLiteral("Close the application"));
+    cmdExit->setToolTip(Shown(Tr("Close the application")));
 
     // The picture at its own size inside a one-pixel border, never scaled.
     imgLink->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgLink->setLineWidth(1);
     imgLink->setAlignment(Qt::AlignCenter);
     imgLink->setCursor(Qt::PointingHandCursor);
-    imgLink->setToolTip(QStringLiteral("Visit my website"));
+    imgLink->setToolTip(Shown(Tr("Visit my website")));
 
     lblEquals->setFont(SansFont(12, true));
 
@@ -174,7 +187,7 @@ void frmTavrix::CreateControls() {
     lblResult->setAlignment(AlignmentOf(kRight));
     lblResult->setAutoFillBackground(true);
     UpdateResultColours();
-    lblResult->setToolTip(QStringLiteral("Click here to Copy the Result to the Clipboard"));
+    lblResult->setToolTip(Shown(Tr("Click here to Copy the Result to the Clipboard")));
 
     // Screen readers give the tool tip as the description.
     for (QWidget* control : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(cmdExit),
@@ -231,8 +244,9 @@ void frmTavrix::ConnectHandlers() {
 void frmTavrix::ShowText(QLabel* label, const QString& text) {
     label->setText(text);
     if (label == lblResult) return;
-    const QString role = label == lblFrom ? tr("From unit") : tr("To unit");
-    label->setAccessibleName(text.isEmpty() ? role : tr("%1: %2").arg(role, text));
+    const QString role = Shown(label == lblFrom ? Tr("From unit") : Tr("To unit"));
+    // TRANSLATORS: a unit label's name for screen readers: its role, then the unit ("From unit: Inch").
+    label->setAccessibleName(text.isEmpty() ? role : Shown(Tr("%1: %2")).arg(role, text));
 }
 
 // Each new result, as the label now shows it, is told once: to screen
@@ -241,8 +255,9 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
 void frmTavrix::PublishResult() {
     if (holdResult) return;
     const QString result = lblResult->text();
-    lblResult->setAccessibleName(tr("Result: %1").arg(result));
-    announcer->announce(tr("%1 %2").arg(result, lstTo->spokenText(lstTo->currentRow())));
+    lblResult->setAccessibleName(Shown(Tr("Result: %1")).arg(result));
+    // TRANSLATORS: what a screen reader says of a new result: the number, then its unit ("30.48 Centimeter").
+    announcer->announce(Shown(Tr("%1 %2")).arg(result, lstTo->spokenText(lstTo->currentRow())));
     Q_EMIT resultShown(result);
 }
 
@@ -256,7 +271,8 @@ void frmTavrix::Form_Load() {
     activateWindow();
     // The title bar can wait a moment for its icon; the window need not.
     QTimer::singleShot(0, this, [this] { setWindowIcon(mensaro::DrawAppIcon()); });
-    for (std::string_view name : mensaro::kCategoryNames) lstType->appendEntry(FromCore(name));
+    for (std::string_view name : mensaro::kCategoryNames)
+        lstType->appendEntry(Shown(Tr("category", std::string(name).c_str())));
     lstType->setCurrentRow(0);  // runs lstType_Click
 }
 
@@ -285,13 +301,15 @@ void frmTavrix::lstType_Click() {
 }
 
 void frmTavrix::LoadUnits() {
-    if (auto table = mensaro::CategoryTable(lstType->selectedText().toStdString())) unitList = std::move(*table);
+    // By position: the list shows the category in the user's language.
+    unitList = mensaro::TableOf(static_cast<std::size_t>(lstType->currentRow()));
     for (std::size_t i = 0; i < unitList.size() / 2; ++i) {
         const std::string_view name = mensaro::UnitName(unitList, i);
         // The separator shows as a line of hyphens and is spoken as what it is.
-        const QString spoken = name == mensaro::kSeparatorName ? tr("separator") : QString();
-        lstFrom->appendEntry(FromCore(name), spoken);
-        lstTo->appendEntry(FromCore(name), spoken);
+        // TRANSLATORS: what a screen reader says of the line between two groups of units.
+        const QString spoken = name == mensaro::kSeparatorName ? Shown(Tr("separator")) : QString();
+        lstFrom->appendEntry(UnitShown(name), spoken);
+        lstTo->appendEntry(UnitShown(name), spoken);
     }
     lstFrom->setCurrentRow(0);  // lstFrom_Click: no target yet, so no conversion
     lstTo->setCurrentRow(0);    // lstTo_Click: the one conversion of this load
@@ -319,7 +337,7 @@ void frmTavrix::DoCalc() {
     const std::string value = txtFrom->text().toStdString();
     const int from = lstFrom->currentRow();
     const int to = lstTo->currentRow();
-    const std::string category = lstType->selectedText().toStdString();
+    const auto category = static_cast<std::size_t>(lstType->currentRow());
     const QString result = FromCore(mensaro::ConvertValue(unitList, category, value, from, to));
     ShowText(lblResult, result);
     PublishResult();
@@ -377,7 +395,7 @@ void frmTavrix::lblResult_Click() {
     // Shown once the click is over: the click itself would hide the tip.
     QTimer::singleShot(0, lblResult, [this] {
         QToolTip::showText(lblResult->mapToGlobal(QPoint(0, lblResult->height())),
-                           tr("The clipboard is not available: nothing was copied."), lblResult);
+                           Shown(Tr("The clipboard is not available: nothing was copied.")), lblResult);
     });
 }
 
@@ -387,7 +405,7 @@ void frmTavrix::OpenLink(const QString& address) {
     if (QDesktopServices::openUrl(QUrl(address))) return;
     // No browser to hand it to: say so and carry on.
     auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
-                                tr("The web page could not be opened:\n%1").arg(address), QMessageBox::Ok, this);
+                                Shown(Tr("The web page could not be opened:\n%1")).arg(address), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("linkFailed"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -10,6 +10,7 @@
 #include <QDBusPendingReply>
 
 #include "app/about.h"
+#include "l10n/translate.h"
 
 namespace mensaro {
 
@@ -65,7 +66,7 @@ Runner::Runner(Service& service) : service_(service) {
 
 QList<RemoteAction> Runner::Actions() {
     service_.Touch();
-    return {{kOpenAction, QStringLiteral("Open in Mensaro"), QString::fromLatin1(kApplicationId)}};
+    return {{kOpenAction, QString::fromUtf8(l10n::Tr("Open in Mensaro")), QString::fromLatin1(kApplicationId)}};
 }
 
 QList<RemoteMatch> Runner::Match(const QString& query) {
@@ -74,11 +75,11 @@ QList<RemoteMatch> Runner::Match(const QString& query) {
     double relevance = 1.0;
     for (const Conversion& conversion : service_.Suggestions(query)) {
         const QVariantMap properties{
-            {QStringLiteral("subtext"), QString::fromStdString(SourceText(conversion))},
+            {QStringLiteral("subtext"), Service::SourceLine(conversion)},
             {QStringLiteral("actions"), QStringList{kOpenAction}},
         };
-        matches.append({Service::Id(conversion), QString::fromStdString(ResultText(conversion)),
-                        QString::fromLatin1(kApplicationId), kExactMatch, relevance, properties});
+        matches.append({Service::Id(conversion), Service::ResultLine(conversion), QString::fromLatin1(kApplicationId),
+                        kExactMatch, relevance, properties});
         relevance -= kRelevanceStep;
     }
     return matches;

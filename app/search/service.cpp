@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/unitnames.h"
+#include "l10n/translate.h"
 #include "l10n/vocabulary.h"
 
 namespace mensaro {
@@ -26,6 +27,8 @@ QString Name(UnitRef unit) {
     const std::string_view name = NameOf(unit);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
+
+QString Shown(UnitRef unit) { return QString::fromStdString(l10n::ShownUnit(NameOf(unit))); }
 
 // A text too long to be a query or an id is refused before it is even
 // converted; UTF-16 units never outnumber the bytes of the same text.
@@ -82,6 +85,14 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion) const {
     window.setStandardOutputFile(QProcess::nullDevice());
     window.setStandardErrorFile(QProcess::nullDevice());
     return window.startDetached();
+}
+
+QString Service::ResultLine(const Conversion& conversion) {
+    return QString::fromStdString(ResultOf(conversion)) + u' ' + Shown(conversion.to);
+}
+
+QString Service::SourceLine(const Conversion& conversion) {
+    return QString::fromStdString(conversion.value) + u' ' + Shown(conversion.from);
 }
 
 }  // namespace mensaro

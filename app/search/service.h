@@ -39,6 +39,11 @@ public:
     static std::optional<Conversion> Named(const QString& id);
     static QString Id(const Conversion& conversion);
 
+    // A conversion's lines in the user's language: "30.48 Zentimeter" under
+    // "12 Zoll"; the digits as everywhere.
+    static QString ResultLine(const Conversion& conversion);
+    static QString SourceLine(const Conversion& conversion);
+
     // Starts the window as a program of its own, at the conversion or plainly:
     // an argument list of checked values, never a shell. False when it cannot.
     bool OpenWindow(const std::optional<Conversion>& conversion) const;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <string>
@@ -111,19 +112,22 @@ const std::tuple<const char*, std::string, int, int, std::string> kConversions[]
     {"Distance", "1E999", 0, 0, "Overflow"}, {"Temprature", "-1E999", 0, 2, "Overflow"},
     {"Distance", "1E300", 1, 0, "12" + std::string(300, '0') + ".00"},
     {"Distance", "1E308", 10, 10, "1" + std::string(308, '0') + ".00"}, {"Volume", "0.1", 3, 3, "0.10"},
-    // Only the exact category text selects the formulas; a position outside the table gives no text.
+    // Only the temperature category's index selects the formulas; a position outside the table gives no text.
     {"Temperature", "100", 0, 1, "100.00"}, {"Temprature", "1", 3, 0, ""}, {"Temprature", "1", 0, 3, ""},
     {"Temprature", "1", -1, 0, ""}, {"Temprature", "1", 0, -1, ""}};
 // clang-format on
 
 TEST(ConvertValue, GivesTheResultText) {
     for (const auto& [category, value, from, to, expected] : kConversions) {
-        // The temperature table also stands in for a category text no table has.
+        // By index; the temperature table also stands in for a category no table has.
+        const auto index = static_cast<std::size_t>(
+            std::find(mensaro::kCategoryNames.begin(), mensaro::kCategoryNames.end(), category) -
+            mensaro::kCategoryNames.begin());
         const auto table = CategoryTable(category).value_or(*CategoryTable("Temprature"));
-        EXPECT_EQ(mensaro::ConvertValue(table, category, value, from, to), expected)
+        EXPECT_EQ(mensaro::ConvertValue(table, index, value, from, to), expected)
             << category << " " << value << " from " << from << " to " << to;
     }
-    EXPECT_EQ(mensaro::ConvertValue({}, "Distance", "1", 0, 0), "");
+    EXPECT_EQ(mensaro::ConvertValue({}, 0, "1", 0, 0), "");
 }
 
 }  // namespace

@@ -58,7 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Byte 0: the category (now and then with another one's table); bytes 1-2: positions; the rest: the value.
     const std::size_t categoryIndex = data[0] % mensaro::kCategoryNames.size();
     const std::size_t tableIndex = (data[0] & 0x80) ? (data[0] >> 3) % mensaro::kCategoryNames.size() : categoryIndex;
-    const std::string_view category = mensaro::kCategoryNames[categoryIndex];
     const auto table = *mensaro::CategoryTable(mensaro::kCategoryNames[tableIndex]);
     const int units = static_cast<int>(table.size() / 2);
     const int from = data[1] % units, to = data[2] % units;
@@ -70,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     assert(SameDouble(mensaro::ReadNumber(value + "x"), number));
     assert(SameDouble(mensaro::ReadNumber(" " + value + "\t"), number));
 
-    const bool temperature = category == mensaro::kTemperatureCategory;
+    const bool temperature = categoryIndex == mensaro::kTemperatureIndex;
     const int maxDecimals = temperature ? 6 : 15;
     const std::string shown =
         mensaro::FormatByPattern(number, temperature ? mensaro::kTemperaturePattern : mensaro::kGeneralPattern);
@@ -90,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A well-formed result, the value itself for a unit to itself.
-    const std::string result = mensaro::ConvertValue(table, category, value, from, to);
+    const std::string result = mensaro::ConvertValue(table, categoryIndex, value, from, to);
     assert(result == mensaro::kOverflowText || IsResultText(result, maxDecimals));
     if (from == to) assert(result == shown);
 

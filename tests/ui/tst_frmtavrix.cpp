@@ -158,10 +158,10 @@ class TestFrmTavrix : public QObject {
              {std::tuple(window->lblFrom, list(1), "From unit: "), std::tuple(window->lblTo, list(2), "To unit: ")})
             QCOMPARE(std::tuple(label->text(), a11y(label)->text(QAccessible::Name)),
                      std::tuple(unit->currentItem()->text(), role + unit->currentItem()->text()));
-        const std::string category = list(0)->currentItem()->text().toStdString();
-        const auto table = mensaro::CategoryTable(category);
-        QVERIFY(table && list(1)->count() == static_cast<int>(table->size() / 2));
-        const std::string converted = mensaro::ConvertValue(*table, category, box()->text().toStdString(),
+        const auto category = static_cast<std::size_t>(list(0)->currentRow());
+        const mensaro::UnitList& table = mensaro::TableOf(category);
+        QVERIFY(category < mensaro::kCategoryNames.size() && list(1)->count() == static_cast<int>(table.size() / 2));
+        const std::string converted = mensaro::ConvertValue(table, category, box()->text().toStdString(),
                                                             list(1)->currentRow(), list(2)->currentRow());
         QCOMPARE(result().toStdString(), said_.escPending ? "0" : converted);
         // A new result or a new unit is told once, the motion and all else never.
