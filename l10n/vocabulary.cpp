@@ -24,10 +24,14 @@ bool InEnglish() {
 
 }  // namespace
 
-const Vocabulary& UserVocabulary() {
-    static const Vocabulary words = InEnglish() ? Vocabulary() : Vocabulary([](Words what, std::string_view english) {
+Vocabulary VocabularyOfTranslations() {
+    return Vocabulary([](Words what, std::string_view english) {
         return std::string(Tr(kContexts[static_cast<int>(what)], std::string(english).c_str()));
     });
+}
+
+const Vocabulary& UserVocabulary() {
+    static const Vocabulary words = InEnglish() ? Vocabulary() : VocabularyOfTranslations();
     return words;
 }
 

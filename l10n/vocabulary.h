@@ -16,4 +16,7 @@ namespace mensaro::l10n {
 //   LANG=de_DE.UTF-8: "Zoll", "Zölle" -> Inch;  "nach" a keyword
 const Vocabulary& UserVocabulary();
 
+// The same, built anew from the translations as they answer now.
+Vocabulary VocabularyOfTranslations();
+
 }  // namespace mensaro::l10n

@@ -53,6 +53,25 @@ done <<'ROWS'
 1|12 Inch = 30.48 Centimeter\n\n-40 Farenhite = -40.00 Celsius|mensaro: line 2: 'firefox' is no conversion: it does not start with a number, as '12 in to cm' does|12 in to cm\nfirefox\n-40 F = C\n|-v|-
 0|2.54\n0.00||1,5 in cm\nabc Inch Centimeter\n|--as-typed|-
 ROWS
+# Names and keywords of the user's language, in any case, with or without accents (c + U+0327 for ç), beside
+# English; under C English only. LANG|stdout and stderr (a pattern)|arguments, %b escapes.
+while IFS='|' read -r lang want args; do
+    printf -v args '%b' "$args"
+    IFS='|' read -ra argv <<<"$args"
+    have=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$lang" "$program" "${argv[@]}" 2>&1)
+    # shellcheck disable=SC2053 # a pattern
+    [[ $have == $want ]] || fail "LANG=$lang ${args//|/ }: $have"
+done <<'ROWS'
+de_DE.UTF-8|30.48|12|Zoll|in|cm
+de_DE.UTF-8|0.914399999999999|3 FUSS nach m
+de_DE.UTF-8|30.48|12 in to cm
+fr_FR.UTF-8|2.54|1 pouce en cm
+es_ES.UTF-8|1.524|5 pies a metros
+tr_TR.UTF-8|25.40|10 İNÇ santimetre
+tr_TR.UTF-8|25.40|10|inc\xcc\xa7|cm
+C|mensaro: unknown unit 'Zoll'*|12|Zoll|in|cm
+ROWS
+
 # Not text: a result line for each line, 20 messages and a count.
 "$program" --as-typed - inch feet <"$program" >"$out" 2>"$err"
 [[ $? -eq 1 && $(wc -l <"$out") -eq $(($(wc -l <"$program") + 1)) && $(wc -l <"$err") -eq 21 &&
