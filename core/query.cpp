@@ -33,12 +33,16 @@ Reading Failure(Fault fault, std::string message, std::vector<Conversion> altern
     return {std::nullopt, fault, std::move(message), std::move(alternatives)};
 }
 
-// "Tonne or Ton", "Inch, Feet and Yard".
-std::string Joined(const std::vector<UnitRef>& units, std::string_view last) {
+// "Tonne or Ton", "Inch, Feet and Yard"; with the names a vocabulary's
+// language shows beside them, "Tonne (Long Ton) or Ton (Tonne)".
+std::string Joined(const std::vector<UnitRef>& units, std::string_view last,
+                   const Vocabulary& words = Vocabulary::English()) {
     std::string names;
     for (std::size_t i = 0; i < units.size(); ++i) {
         if (i > 0) names += i + 1 == units.size() ? last : ", ";
         names += NameOf(units[i]);
+        if (const std::string_view shown = words.ShownName(units[i]); shown != NameOf(units[i]))
+            names += " (" + std::string(shown) + ")";
     }
     return names;
 }
@@ -53,8 +57,10 @@ Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
     return Failure(Fault::kUsage, message);
 }
 
-Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives) {
-    return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Joined(units, " or "),
+Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
+                  const Vocabulary& words) {
+    return Failure(Fault::kAmbiguous,
+                   "unit " + Shown(typed) + " is ambiguous: it could be " + Joined(units, " or ", words),
                    std::move(alternatives));
 }
 
@@ -66,7 +72,7 @@ Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, const
     for (const UnitRef unit : units)
         meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
     if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};
-    if (!units.empty()) return Ambiguous(other, units, std::move(meanings));
+    if (!units.empty()) return Ambiguous(other, units, std::move(meanings), words);
     return Unknown(other, clear.category);
 }
 
@@ -90,7 +96,7 @@ Reading BothUnits(std::string_view from, std::string_view to, const Vocabulary& 
     if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, words);
     if (fromUnits.empty()) return Unknown(from, std::nullopt);
     if (toUnits.empty()) return Unknown(to, std::nullopt);
-    return Ambiguous(from, fromUnits, {});
+    return Ambiguous(from, fromUnits, {}, words);
 }
 
 // One way to cut a text into two unit names, and how telling the cut is.
@@ -205,7 +211,7 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words) {
         for (const UnitRef from : units)
             for (const UnitRef to : NamedUnits(from.category))
                 if (to != from) targets.push_back({{}, from, to});
-        if (units.size() != 1) return Ambiguous(text, units, std::move(targets));
+        if (units.size() != 1) return Ambiguous(text, units, std::move(targets), words);
         return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
     }
     std::optional<Reading> found;

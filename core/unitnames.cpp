@@ -254,14 +254,16 @@ std::vector<std::string_view> ShownNamesStartingWith(std::string_view typed, std
     const auto [first, last] = Starting(words.Names(), Folded(typed));
     for (auto name = first; name != last; ++name)
         if (name->shown && (!category || name->unit.category == *category)) found.push_back(&*name);
-    // In list order, the English name before the language's.
-    std::stable_sort(found.begin(), found.end(), [](const Name* a, const Name* b) {
+    // In list order, one name a unit: the English one where it fits, as it does in every language.
+    std::sort(found.begin(), found.end(), [](const Name* a, const Name* b) {
         return std::tuple(a->unit.category, a->unit.position, a->source) <
                std::tuple(b->unit.category, b->unit.position, b->source);
     });
     std::vector<std::string_view> names;
-    for (const Name* name : found)
-        names.push_back(name->source == Name::kListName ? NameOf(name->unit) : words.ShownName(name->unit));
+    for (std::size_t i = 0; i < found.size(); ++i)
+        if (i == 0 || found[i]->unit != found[i - 1]->unit)
+            names.push_back(found[i]->source == Name::kListName ? NameOf(found[i]->unit)
+                                                                : words.ShownName(found[i]->unit));
     return names;
 }
 

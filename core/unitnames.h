@@ -114,9 +114,10 @@ std::vector<UnitRef> MatchUnit(std::string_view typed, std::optional<std::size_t
 
 // The names lists show, in English and in the vocabulary's language, that
 // start with a typed text, folded as above, among all units or those of one
-// category, in list order; every one for no text.
+// category, in list order, one a unit (the English one where both fit);
+// every one for no text.
 //   "na" -> Nautical Mile     "sq.mil" -> Sq.Mile, Sq.Milimeter
-//   with German names: "ze" -> Zentimeter    "m" in Distance -> Mile, Meile, Millimeter, ...
+//   with German names: "ze" -> Zentimeter    "me" in Distance -> Meile, Meter
 std::vector<std::string_view> ShownNamesStartingWith(std::string_view typed,
                                                      std::optional<std::size_t> category = std::nullopt,
                                                      const Vocabulary& words = Vocabulary::English());
