@@ -29,13 +29,10 @@ double RoundedTo15(double value) {
     return beyond ? std::copysign(std::numeric_limits<double>::infinity(), value) : rounded;
 }
 
-// A few names of another language, among them one that a second unit has in English ("Tonne").
+// Names of another language: a plural for each unit, keywords, and for Ton a name Tonne has in English.
 const mensaro::Vocabulary& Language() {
-    static const mensaro::Vocabulary words([](mensaro::Words what, std::string_view english) -> std::string {
-        if (what == mensaro::Words::kKeywords) return "nach;⇒";
-        if (english == "Inch") return what == mensaro::Words::kShownUnit ? "Zoll" : "Zölle;İnç";
-        if (english == "Ton") return "Tonne";
-        return what == mensaro::Words::kTypedUnit ? std::string(english) + "n;Fuß" : std::string(english);
+    static const mensaro::Vocabulary words([](mensaro::Words what, std::string_view english) {
+        return what == mensaro::Words::kKeywords ? "nach;⇒" : english == "Ton" ? "Tonne" : std::string(english) + "n";
     });
     return words;
 }
