@@ -47,7 +47,7 @@ constexpr Case kCases[] = {
     {"nm", kAny, ""}, {"kph", kAny, ""}, {"t", kAny, "Tonne|Ton"}, {"mil", kAny, "Mile|Millimeter|Mililiter"},
     {"pint", kAny, "Pint UK|Pint US Dry|Pint US Liquid"}, {"gal", kAny, "Gallon UK|Gallon US"},
     {"Sq.Mil", kAny, "Sq.Mile|Sq.Milimeter"}, {"Inch ", kAny, "Inch"}, {"Inch\n", kAny, ""}, {"a\xff", kAny, ""},
-    {"----------------", kAny, ""}, {"s", 0, ""}, {"pint us", 2, "Pint US Dry|Pint US Liquid"}, {"cm", 4, ""}};
+    {"----------------", kAny, ""}, {"sqin", kAny, ""}, {"s", 0, ""}, {"pint us", 2, "Pint US Dry|Pint US Liquid"}, {"cm", 4, ""}};
 // clang-format on
 
 std::optional<std::size_t> Where(int category) {
@@ -251,37 +251,28 @@ TEST(Vocabulary, AddsALanguagesNamesBesideTheEnglishOnesAndRefusesWhatBothGiveTw
     // clang-format off
     const Case cases[] = {
         // Any case, accents optional, ß as ss, İ and ı as i, decomposed or composed alike.
-        {"Zoll", kAny, "Inch"}, {"ZÖLLE", kAny, "Inch"}, {"zolle", kAny, "Inch"}, {"Fuß", kAny, "Feet"},
-        {"FUSS", kAny, "Feet"}, {"fu\u1E9E", kAny, "Feet"}, {"Fu\u0308\u00DFe", kAny, "Feet"}, {"İNÇ", kAny, "Inch"},
-        {"inç", kAny, "Inch"}, {"ınc\u0327", kAny, "Inch"}, {"INC", kAny, "Inch"}, {"zent", kAny, "Centimeter"},
+        {"ZÖLLE", kAny, "Inch"}, {"zolle", kAny, "Inch"}, {"FUSS", kAny, "Feet"}, {"fu\u1E9E", kAny, "Feet"},
+        {"Fu\u0308\u00DFe", kAny, "Feet"}, {"İNÇ", kAny, "Inch"}, {"ınc\u0327", kAny, "Inch"}, {"zent", kAny, "Centimeter"},
         // English names stay; both languages' names for two units are ambiguous, whole or by their start.
-        {"inch", kAny, "Inch"}, {"in", kAny, "Inch"}, {"Kelvin", kAny, "Kelvin"}, {"ton", kAny, "Ton"},
-        {"t", kAny, "Ton"}, {"Tonne", kAny, "Tonne|Ton"}, {"tonnen", 3, "Ton"}, {"mi", kAny, "Yard|Mile"},
-        {"FASS", 2, "Liter|Gallon US"}, {"me", 0, "Mile|Meter"}, {"zoll", 2, ""}, {"fu\xff", kAny, ""}};
-    // clang-format on
-    for (const auto& [typed, category, means] : cases)
-        EXPECT_EQ(Names(MatchUnit(typed, Where(category), words)), means) << '"' << typed << "\" in " << category;
-    for (const auto& [typed, category] : std::initializer_list<std::pair<const char*, std::optional<std::size_t>>>{
-             {"Länge", 0}, {"LANGE", 0}, {"temperatur", 4}, {"Temprature", 4}, {"l", 0}, {"t", std::nullopt}})
-        EXPECT_EQ(mensaro::MatchCategory(typed, words), category) << typed;
-    EXPECT_EQ(mensaro::MatchCategory("Länge"), std::nullopt);
-    EXPECT_EQ(Joined(mensaro::ShownNamesStartingWith("me", 0, words)), "Meile|Meter");
-    EXPECT_EQ(words.ShownName(MatchUnit("ft").at(0)), "Fuß");
-    EXPECT_EQ(words.ShownName(MatchUnit("K").at(0)), "Kelvin");
-
+        {"in", kAny, "Inch"}, {"Kelvin", kAny, "Kelvin"}, {"ton", kAny, "Ton"}, {"t", kAny, "Ton"},
+        {"Tonne", kAny, "Tonne|Ton"}, {"mi", kAny, "Yard|Mile"}, {"FASS", 2, "Liter|Gallon US"}, {"me", 0, "Mile|Meter"},
+        {"zoll", 2, ""}, {"fu\xff", kAny, ""}};
+    const std::pair<const char*, std::optional<std::size_t>> categories[] = {
+        {"LANGE", 0}, {"temperatur", 4}, {"Temprature", 4}, {"l", 0}, {"t", std::nullopt}};
     // Its keywords beside the English ones; without it, none of its words.
-    // clang-format off
     const std::pair<std::string, std::string> queries[] = {
         {"12 Zoll nach cm", "12 Inch > Centimeter"}, {"3 FUSS IN m", "3 Feet > Meter"},
         {"12 zoll to Zentimeter", "12 Inch > Centimeter"}, {"12 in ⇒ cm", "12 Inch > Centimeter"},
-        {"12 in NACH cm", "12 Inch > Centimeter"}, {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton (Tonne)"},
-        {"1 fass nach ml", "ambiguous:Liter or Gallon US"}, {"12 nach", "usage:"}};
+        {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton (Tonne)"}, {"12 nach", "usage:"}};
     // clang-format on
+    for (const auto& [typed, category, means] : cases)
+        EXPECT_EQ(Names(MatchUnit(typed, Where(category), words)), means) << '"' << typed << "\" in " << category;
+    for (const auto& [typed, category] : categories) EXPECT_EQ(mensaro::MatchCategory(typed, words), category) << typed;
+    EXPECT_EQ(mensaro::MatchCategory("Länge"), std::nullopt);
+    EXPECT_EQ(Joined(mensaro::ShownNamesStartingWith("me", 0, words)), "Meile|Meter");
     mensaro::QueryReader reader(words);
     for (const auto& [query, expected] : queries) ExpectReads(reader.Read(query), expected, query);
     ExpectReads(mensaro::ReadQuery("12 Zoll nach cm"), "usage:unknown unit", "English only");
-    ExpectReads(mensaro::ReadPair("1", "Fuß", "cm", mensaro::ValueRule::kWhole, words), "1 Feet > Centimeter", "pair");
-    EXPECT_EQ(mensaro::IdOf(mensaro::Suggest("12 zoll in cm", false, words).at(0)), "12|Inch|Centimeter");
 }
 
 }  // namespace
