@@ -90,8 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     assert(result == mensaro::kOverflowText || IsResultText(result, maxDecimals));
     if (from == to) assert(result == shown);
 
-    // As a query, in English and with another language's names too: a conversion or a reason, never both;
-    // each offer has an id that names it again.
+    // As a query, also with another language's names: a conversion or a reason, never both; ids name offers again.
     for (const mensaro::Vocabulary* words : {&mensaro::Vocabulary::English(), &Language()}) {
         const mensaro::Reading reading = mensaro::ReadQuery(value, mensaro::ValueRule::kWhole, *words);
         assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));

@@ -3,9 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # GNOME Shell, headless, as the search service's client, driven through its Eval (--unsafe-mode): a query typed on
-# a virtual keyboard in two bursts (a search, then a subsearch), in the session's language (German), the rows read,
-# Enter pressed. Run by desktop_session.sh, whose bus also stands in for the system bus the shell needs to start,
-# and starts the service in the session's language.
+# a virtual keyboard in two bursts (a search, then a subsearch), in a German session, the rows read, Enter pressed.
+# Run by desktop_session.sh, whose bus stands in for the system bus the shell needs too, and starts the service.
 source "$(dirname "$0")/../lib.sh"
 DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS gnome-shell --headless --virtual-monitor 1024x768 --unsafe-mode \
     --wayland --no-x11 >"$scratch/shell.log" 2>&1 &
