@@ -16,7 +16,7 @@ common=(--force-po --from-code=UTF-8 --add-comments=TRANSLATORS: --sort-by-file 
 # Window, command line and search: Tr(msgid), Tr(context, msgid), N_(msgid).
 # Their placeholders are %1 .. %9; msgfmt --check compares them.
 git ls-files -- 'app/*.cpp' 'ui/*.cpp' 'l10n/*.cpp' | sort >"$work/files"
-xgettext "${common[@]}" -C -k -kTr:1,1t -kTr:1c,2,2t -kN_ --flag=Tr:1:qt-format --flag=Tr:2:qt-format \
+xgettext "${common[@]}" -C --qt -k -kTr:1,1t -kTr:1c,2,2t -kN_ \
     -f "$work/files" -o "$work/code.pot"
 xgettext "${common[@]}" -L Desktop -k -kGenericName -kComment -kKeywords \
     packaging/org.mensaro.Mensaro.desktop.in -o "$work/desktop.pot"

@@ -11,7 +11,10 @@
 #   bench/cli/run.sh [--short] [mensaro binary]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-export LC_ALL=C
+# MENSARO_BENCH_LOCALE=de_DE.UTF-8 runs the programs in that language, the
+# build's translations loaded; the figures are written as C writes them.
+language=${MENSARO_BENCH_LOCALE:-C}
+export LC_ALL=C MENSARO_LOCALEDIR=$PWD/build/default/share/locale
 runs=200 values=1000000
 if [[ ${1:-} == --short ]]; then
     runs=5 values=2000
@@ -26,7 +29,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$work/single.json" \
+LC_ALL=$language hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$work/single.json" \
     -n mensaro "$mensaro 12 Inch Centimeter" -n query "$mensaro 12 in to cm" -n units "units -t '12 inch' cm" \
     -n true /bin/true >/dev/null
 

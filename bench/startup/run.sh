@@ -9,7 +9,10 @@
 set -euo pipefail
 [[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 cd "$(dirname "$0")/../.."
-export LC_ALL=C
+# MENSARO_BENCH_LOCALE=de_DE.UTF-8 runs the programs in that language, the
+# build's translations loaded; the figures are written as C writes them.
+language=${MENSARO_BENCH_LOCALE:-C}
+export LC_ALL=C MENSARO_LOCALEDIR=$PWD/build/default/share/locale
 runs=${1:-10}
 build=build/default
 mensaro=${2:-$build/app/mensaro}
@@ -23,11 +26,11 @@ results=$(mktemp)
 trap 'rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
 trap 'exit 130' INT TERM
 # One warm-up each, so the page cache treats both alike.
-"$probe" 200 "$floor" >/dev/null
-"$probe" 200 "$mensaro" >/dev/null
+LC_ALL=$language "$probe" 200 "$floor" >/dev/null
+LC_ALL=$language "$probe" 200 "$mensaro" >/dev/null
 for i in $(seq "$runs"); do
-    echo "floor $("$probe" 500 "$floor")" >>"$results"
-    echo "mensaro $("$probe" 500 "$mensaro")" >>"$results"
+    echo "floor $(LC_ALL=$language "$probe" 500 "$floor")" >>"$results"
+    echo "mensaro $(LC_ALL=$language "$probe" 500 "$mensaro")" >>"$results"
 done
 
 mkdir -p "$build/bench"

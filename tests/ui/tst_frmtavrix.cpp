@@ -11,6 +11,8 @@
 #include "core/numbertext.h"
 #include "l10n/translate.h"
 #include "ui/announcer.h"
+#include "ui/appinfo.h"
+#include "ui/artwork.h"
 #include "ui/contrast.h"
 #include "ui/frmtavrix.h"
 #include "ui/listbox.h"
@@ -18,6 +20,7 @@
 #include "ui/valuebox.h"
 
 static QAccessibleInterface* a11y(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+static QString Tr(const char* text) { return QString::fromUtf8(mensaro::l10n::Tr(text)); }
 
 class TestFrmTavrix : public QObject {
     Q_OBJECT
@@ -155,9 +158,9 @@ class TestFrmTavrix : public QObject {
             QCOMPARE(entries->text(QAccessible::Description), current->text(QAccessible::Name));
         }
         for (const auto& [label, unit, role] :  // each unit label shows its unit and is named by it
-             {std::tuple(window->lblFrom, list(1), "From unit: "), std::tuple(window->lblTo, list(2), "To unit: ")})
+             {std::tuple(window->lblFrom, list(1), "From unit"), std::tuple(window->lblTo, list(2), "To unit")})
             QCOMPARE(std::tuple(label->text(), a11y(label)->text(QAccessible::Name)),
-                     std::tuple(unit->currentItem()->text(), role + unit->currentItem()->text()));
+                     std::tuple(unit->currentItem()->text(), Tr("%1: %2").arg(Tr(role), unit->currentItem()->text())));
         const auto category = static_cast<std::size_t>(list(0)->currentRow());
         const mensaro::UnitList& table = mensaro::TableOf(category);
         QVERIFY(category < mensaro::kCategoryNames.size() && list(1)->count() == static_cast<int>(table.size() / 2));
@@ -165,10 +168,10 @@ class TestFrmTavrix : public QObject {
                                                             list(1)->currentRow(), list(2)->currentRow());
         QCOMPARE(result().toStdString(), said_.escPending ? "0" : converted);
         // A new result or a new unit is told once, the motion and all else never.
-        const QString news = result() + ' ' + list(2)->spokenText(list(2)->currentRow());
+        const QString news = Tr("%1 %2").arg(result(), list(2)->spokenText(list(2)->currentRow()));
         QCOMPARE(said_.told.mid(1), news == said_.told.first() ? QStringList() : QStringList(news));
         QCOMPARE(a11y(window->announcer)->text(QAccessible::Name), news);  // what a screen reader finds there
-        QCOMPARE(a11y(window->lblResult)->text(QAccessible::Name), "Result: " + result());
+        QCOMPARE(a11y(window->lblResult)->text(QAccessible::Name), Tr("Result: %1").arg(result()));
         said_.told = QStringList(news);
     }
 
@@ -199,16 +202,40 @@ private Q_SLOTS:
                 !window->lblTypeCaption->font().bold());
         QTRY_COMPARE(window->imgLink->pixmap().size(), QSize(qRound(220 * scale), qRound(47 * scale)));  // once painted
         QTRY_VERIFY(window->windowIcon().availableSizes().contains(QSize(qRound(32 * scale), qRound(32 * scale))));
-        for (const QLabel* label : window->findChildren<QLabel*>())
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
-                     qPrintable(label->text()));
+        // Every text in the language of the run fits its control, each unit in the lists and in the echo labels.
+        QStringList misfits;
+        const auto fits = [&misfits](const QWidget* control, const QFontMetrics& metrics, const QString& text,
+                                     int room) {
+            const QLabel* label = qobject_cast<const QLabel*>(control);
+            const QRect box = control->contentsRect();
+            const bool fit =
+                label && label->wordWrap()
+                    ? metrics.boundingRect(box, Qt::TextWordWrap | int(label->alignment()), text).height() <=
+                          box.height()
+                    : metrics.horizontalAdvance(text) <= room;
+            if (!fit) misfits << control->objectName() + ": " + text;
+        };
         const ListBox* from = window->lstFrom;
         const int room = from->viewport()->width() - 2 * (from->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-        for (int category = 0; category < 6; ++category) {
+        for (int category = 0; category < window->lstType->count(); ++category) {
             window->lstType->setCurrentRow(category);
-            for (int i = 0; i < from->count(); ++i)
-                QVERIFY2(from->fontMetrics().horizontalAdvance(from->item(i)->text()) <= room,
-                         qPrintable(from->item(i)->text()));
+            fits(window->lstType, window->lstType->fontMetrics(), window->lstType->item(category)->text(), room);
+            for (int i = 0; i < from->count(); ++i) {
+                window->lstFrom->setCurrentRow(i);
+                window->lstTo->setCurrentRow(i);
+                fits(from, from->fontMetrics(), from->item(i)->text(), room);
+                for (const QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                    fits(label, label->fontMetrics(), label->text(), label->contentsRect().width());
+            }
+        }
+        QVERIFY2(window->cmdExit->sizeHint().width() <= window->cmdExit->width(), qPrintable(window->cmdExit->text()));
+        const mensaro::BannerLine tagline = mensaro::BannerTagline();
+        fits(window->imgLink, QFontMetrics(tagline.font), tagline.text, qFloor(tagline.room));
+        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QStringLiteral(", "))));
+        // A run in another language is in that language: a missing translation would pass as English.
+        if (qEnvironmentVariableIsSet("MENSARO_TRANSLATED")) {  // the value box's own menu (Undo ...) too, from Qt
+            const std::unique_ptr<QMenu> menu(box()->createStandardContextMenu());
+            QVERIFY(window->cmdExit->text() != QLatin1String("E&xit") && menu->actions().first()->text() != "&Undo");
         }
         const QImage installed = QImage(QStringLiteral(MENSARO_ICON_PNG)).convertToFormat(QImage::Format_ARGB32);
         const QImage drawn =
@@ -246,7 +273,7 @@ private Q_SLOTS:
         for (QWidget* tipped : std::array<QWidget*, 4>{box(), window->cmdExit, window->imgLink, window->lblResult})
             QVERIFY(!tipped->toolTip().isEmpty() && a11y(tipped)->text(QAccessible::Description) == tipped->toolTip());
         QAccessibleInterface* units = a11y(window->lstTo);
-        QCOMPARE(units->child(6)->text(QAccessible::Name), QStringLiteral("separator"));
+        QCOMPARE(units->child(6)->text(QAccessible::Name), Tr("separator"));
         QVERIFY(units->childCount() == 11 && !units->child(11) && !units->child(-1) && units->indexOfChild(root) == -1);
         QVERIFY(units->child(0)->state().focusable && units->child(10)->state().invisible);  // below the nine shown
         const auto word = QAccessible::WordBoundary, character = QAccessible::CharBoundary;
@@ -305,7 +332,7 @@ private Q_SLOTS:
         QVERIFY(!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 50));
         window->clipboardMode = QClipboard::Selection;
         QTest::mouseClick(window->lblResult, Qt::LeftButton);
-        QTRY_COMPARE(QToolTip::text(), QStringLiteral("The clipboard is not available: nothing was copied."));
+        QTRY_COMPARE(QToolTip::text(), Tr("The clipboard is not available: nothing was copied."));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
         qunsetenv("BROWSER");
@@ -323,6 +350,7 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication app(argc, argv);
     mensaro::l10n::Start();
+    mensaro::LoadToolkitTranslations();
     TestFrmTavrix test;
     return QTest::qExec(&test, argc, argv);
 }
