@@ -69,8 +69,7 @@ constexpr char kHelp[] =
 std::string Help(const Vocabulary& words) {
     std::string keywords;
     const std::vector<std::string>& all = words.Keywords();
-    for (std::size_t i = 0; i < all.size(); ++i)
-        keywords += (i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + all[i];
+    for (std::size_t i = 0; i < all.size(); ++i) keywords += (i == 0 ? "" : ", ") + all[i];
     return Fill(Tr(kHelp), {keywords});
 }
 

@@ -75,25 +75,22 @@ TEST(CommandLine, TellsTheJobAndWhatItIsGivenAndCompletesWords) {
         EXPECT_EQ(Joined(mensaro::Completions(words), "|"), expected) << Joined(words, " ");
 }
 
-// Each language built, through the translations the programs read: every unit has a name there; a name of the
-// language means its own unit, or beside it only what English alone gives that name (refused as ambiguous), never
-// another unit of the language; an English name still reaches its own unit.
-TEST(Translations, NameEveryUnitAndNoTwoUnitsAlike) {
+// Each language built, through the translations the programs read (translations_test.sh sees each complete): a
+// name of the language means its own unit, or beside it only what English alone gives that name (refused as
+// ambiguous), never another unit of the language; an English name still reaches its own unit.
+TEST(Translations, GiveNoTwoUnitsOfALanguageOneName) {
     std::ifstream linguas(MENSARO_LINGUAS);
     int languages = 0;
     for (std::string language; std::getline(linguas, language);) {
         if (language.empty() || language[0] == '#') continue;
         ++languages;
-        // LANGUAGE counts only in a locale other than C (else no unit has a name); each setlocale makes gettext
-        // read anew.
+        // LANGUAGE counts only in a locale other than C; each setlocale makes gettext read anew.
         setenv("LANGUAGE", language.c_str(), 1);
         setenv("LC_ALL", "de_DE.UTF-8", 1);
         mensaro::l10n::Start();
         const mensaro::Vocabulary words = mensaro::l10n::VocabularyOfTranslations();
         for (const auto& name : words.Names()) {
             const std::string english(mensaro::NameOf(name.unit));
-            // Untranslated, gettext hands back the very text it was given.
-            EXPECT_NE(mensaro::l10n::Tr("unit", english.c_str()), english.c_str()) << language << ": " << english;
             const auto found = mensaro::MatchUnit(name.folded, name.unit.category, words);
             auto allowed = mensaro::MatchUnit(name.folded, name.unit.category);
             allowed.push_back(name.unit);
