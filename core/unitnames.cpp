@@ -135,10 +135,15 @@ std::vector<UnitRef> InListOrder(std::vector<UnitRef> units) {
     return units;
 }
 
-bool HasLetter(std::string_view word) {
-    return std::any_of(word.begin(), word.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
-    });
+// Whether a folded word has a letter: lower case, or a character of another
+// alphabet; arrows and other signs (U+2000 to U+2BFF) are none.
+bool HasLetter(std::string_view folded) {
+    for (std::size_t length = 0; !folded.empty(); folded.remove_prefix(length)) {
+        length = std::max<std::size_t>(Utf8Length(folded), 1);
+        const char32_t c = CodePoint(folded.substr(0, length));
+        if ((c >= 'a' && c <= 'z') || (c >= 0xC0 && c < 0x2000) || c >= 0x2C00) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -204,7 +209,7 @@ Vocabulary::Vocabulary(const Language& language) {
             std::find(written_.begin(), written_.end(), keyword) != written_.end())
             continue;
         written_.emplace_back(keyword);
-        if (HasLetter(keyword))
+        if (HasLetter(folded))
             keywords_.push_back(std::move(folded));
         else
             marks_.emplace_back(keyword);

@@ -130,7 +130,7 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"12 in to cm", "12 Inch > Centimeter"}, {"12in cm", "12 Inch > Centimeter"},
     {"100°F to °C", "100 Farenhite > Celsius"}, {"12\" > cm", "12 Inch > Centimeter"},
     {"-40 F = C", "-40 Farenhite > Celsius"}, {"5 ft in m", "5 Feet > Meter"}, {"12in=cm", "12 Inch > Centimeter"},
-    {"12 in -> cm", "12 Inch > Centimeter"}, {"12 in → cm", "12 Inch > Centimeter"},
+    {"12 in -> cm", "12 Inch > Centimeter"}, {"12 in → cm", "12 Inch > Centimeter"}, {"12in→cm", "12 Inch > Centimeter"},
     {"12 inches to cm", "12 Inch > Centimeter"}, {"12 in in", "12 Inch > Inch"}, {"1 m in in", "1 Meter > Inch"},
     {"3 sq ft to m²", "3 Sq.Feet > Sq.Meter"}, {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"},
     {"  1e3 m AS km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
@@ -161,7 +161,7 @@ const std::tuple<std::string, std::string, std::string, std::string> kPairs[] = 
     {"inf", "inch", "cm", "value:'inf' is not a number"}, {"0x10", "inch", "cm", "value:start with &H"},
     {"", "inch", "cm", "value:an empty value"}, {"1", "", "inch", "usage:empty unit name"},
     {"1", "inch", "xyz", "usage:'xyz'; the units of Distance"}, {"1", "inch", "gram", "usage:must be of one category"},
-    {"1", "xyz", "abc", "usage:'xyz'; 'mensaro --list' shows every unit"}};
+    {"1", "xyz", "abc", "usage:'xyz'; 'mensaro --list' shows every unit"}, {"1", "pint", "xyz", "usage:unknown unit 'xyz'"}};
 
 // A query and the ids of what the search box offers, in order.
 const std::pair<std::string, std::string> kSuggestions[] = {
@@ -241,7 +241,7 @@ TEST(Vocabulary, AddsALanguagesNamesBesideTheEnglishOnesAndRefusesWhatBothGiveTw
     // Its keywords beside the English ones; without it, none of its words.
     const std::pair<std::string, std::string> queries[] = {
         {"12 Zoll nach cm", "12 Inch > Centimeter"}, {"3 FUSS IN m", "3 Feet > Meter"},
-        {"12 zoll to Zentimeter", "12 Inch > Centimeter"}, {"12 in ⇒ cm", "12 Inch > Centimeter"},
+        {"12 zoll to Zentimeter", "12 Inch > Centimeter"}, {"12 in⇒cm", "12 Inch > Centimeter"},
         {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton (Tonne)"}, {"12 nach", "usage:"}};
     // clang-format on
     for (const auto& [typed, category, means] : cases)
