@@ -143,7 +143,7 @@ Request ParseArguments(std::span<const std::string_view> args) {
     return request;
 }
 
-std::vector<std::string> Completions(std::span<const std::string_view> words) {
+std::vector<std::string> Completions(std::span<const std::string_view> words, const Vocabulary& vocabulary) {
     std::vector<std::string> found;
     if (words.empty()) return found;
     const std::string_view current = words.back();
@@ -164,10 +164,10 @@ std::vector<std::string> Completions(std::span<const std::string_view> words) {
     // The unit named so far picks the category of the next, past a keyword.
     std::optional<std::size_t> category;
     for (std::size_t n = units.size(); n > 0 && !category; --n) {
-        const std::vector<UnitRef> named = MatchUnit(Joined(units.first(n), " "));
+        const std::vector<UnitRef> named = MatchUnit(Joined(units.first(n), " "), std::nullopt, vocabulary);
         if (named.size() == 1) category = named.front().category;
     }
-    for (const UnitRef unit : ListNamesStartingWith(current, category)) found.emplace_back(NameOf(unit));
+    for (const std::string_view name : ShownNamesStartingWith(current, category, vocabulary)) found.emplace_back(name);
     return found;
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/unitnames.h"
+
 namespace mensaro {
 
 enum class Job : std::uint8_t {
@@ -48,9 +50,11 @@ Request ParseArguments(std::span<const std::string_view> args);
 
 // What the shell may complete the last of `words` (the arguments typed so
 // far) to: options, or the list names of units, the second unit's from the
-// first one's category.
+// first one's category, in English and in the vocabulary's language.
 //   {"--l"} -> "--list"      {"12", "na"} -> "Nautical Mile"
 //   {"12", "inch", "to", "ce"} -> "Centimeter"      {"12"} -> nothing
-std::vector<std::string> Completions(std::span<const std::string_view> words);
+//   with German names: {"12", "zo"} -> "Zoll"
+std::vector<std::string> Completions(std::span<const std::string_view> words,
+                                     const Vocabulary& vocabulary = Vocabulary::English());
 
 }  // namespace mensaro

@@ -40,7 +40,8 @@ constexpr char kHelp[] =
        "\n"
        "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
        "                 window shows it; a VALUE such as -40 is a value, not an option\n"
-       "  QUERY          a number, a unit, perhaps to, in, as, =, > or ->, and a unit\n"
+       "  QUERY          a number, a unit and the unit wanted, perhaps with one of\n"
+       "                 %1 between them\n"
        "  - [FROM TO]    convert each line of standard input (a value, or without\n"
        "                 units a query), one result a line\n"
        "  --             take what follows as VALUE FROM TO\n"
@@ -63,6 +64,15 @@ constexpr char kHelp[] =
        "must be of one category. Qt's own options, such as -platform NAME, are\n"
        "accepted too. The keys and exit codes are listed in mensaro(1).");
 
+// The help, with the words a query may hold between its units: those the
+// reader takes, in English and the user's language.
+std::string Help(const Vocabulary& words) {
+    std::string keywords;
+    const std::vector<std::string>& all = words.Keywords();
+    for (std::size_t i = 0; i < all.size(); ++i) keywords += (i == 0 ? "" : ", ") + all[i];
+    return Fill(Tr(kHelp), {keywords});
+}
+
 int Refuse(std::string_view problem) {
     Say(std::string(problem) + "\n" + Tr("Try 'mensaro --help' for more information."));
     return kUsageError;
@@ -82,23 +92,23 @@ std::string Told(const Conversion& conversion, const std::string& result, bool v
 
 // VALUE FROM TO keeps its three words apart ("Nautical Mile" is one); any
 // other wording is read as one query.
-Reading Understood(const Request& request) {
+Reading Understood(const Request& request, const Vocabulary& vocabulary) {
     const auto& words = request.words;
     const ValueRule rule = request.asTyped ? ValueRule::kAsTyped : ValueRule::kWhole;
-    if (words.size() != 3) return ReadQuery(Joined(words, " "), rule);
-    Reading pair = ReadPair(words[0], words[1], words[2], rule);
+    if (words.size() != 3) return ReadQuery(Joined(words, " "), rule, vocabulary);
+    Reading pair = ReadPair(words[0], words[1], words[2], rule, vocabulary);
     if (pair.fault == Fault::kNone || pair.fault == Fault::kValue) return pair;
-    Reading query = ReadQuery(Joined(words, " "), rule);
+    Reading query = ReadQuery(Joined(words, " "), rule, vocabulary);
     return query.conversion ? query : pair;
 }
 
-int Convert(const Request& request, std::optional<Conversion>& show) {
+int Convert(const Request& request, const Vocabulary& words, std::optional<Conversion>& show) {
     for (const std::string_view word : request.words) {
         if (word.size() > kLongestLine)
             return Refuse(Fill(Tr("an argument is longer than %1 bytes"), {Decimal(kLongestLine)}));
         if (!IsUtf8(word)) return Refuse(Fill(Tr("the argument %1 is not valid UTF-8"), {Shown(word)}));
     }
-    const Reading reading = Understood(request);
+    const Reading reading = Understood(request, words);
     if (!reading.conversion) return StatusOf(reading);
     if (request.show) {
         show = reading.conversion;
@@ -114,10 +124,10 @@ int Convert(const Request& request, std::optional<Conversion>& show) {
 // One value a line in the units given, or one query a line. A line that is
 // not converted is told on standard error with its number and leaves an
 // empty result line, so that the results stay in step with the lines.
-int ConvertStream(const Request& request) {
+int ConvertStream(const Request& request, const Vocabulary& words) {
     std::optional<Conversion> units;
     if (!request.words.empty()) {
-        const Reading reading = ReadUnits(Joined(request.words, " "));
+        const Reading reading = ReadUnits(Joined(request.words, " "), words);
         if (!reading.conversion) return StatusOf(reading);
         units = reading.conversion;
     }
@@ -139,7 +149,7 @@ int ConvertStream(const Request& request) {
     };
     const UnitList& table = units ? TableOf(units->from.category) : TableOf(0);
     const std::size_t category = units ? units->from.category : 0;
-    QueryReader queries;
+    QueryReader queries(words);
     const bool read = ReadLines(out, [&](std::string_view line, long number, std::string_view problem) {
         if (!problem.empty()) return refuse(number, problem);
         if (!units) {
@@ -160,10 +170,10 @@ int ConvertStream(const Request& request) {
     return out.failed() || !read || refused > 0 || overflow ? kFailure : 0;
 }
 
-int List(const Request& request) {
+int List(const Request& request, const Vocabulary& words) {
     std::optional<std::size_t> only;
     if (!request.words.empty()) {
-        only = MatchCategory(Joined(request.words, " "));
+        only = MatchCategory(Joined(request.words, " "), words);
         if (!only) {
             std::string names;
             for (const std::string_view name : kCategoryNames)
@@ -199,7 +209,7 @@ int Print(std::string_view what, std::string_view text) {
 
 }  // namespace
 
-Answer RunCommandLine(std::span<const std::string_view> args) {
+Answer RunCommandLine(std::span<const std::string_view> args, const Vocabulary& words) {
     const Request request = ParseArguments(args);
     Answer answer;
     switch (request.job) {
@@ -207,20 +217,20 @@ Answer RunCommandLine(std::span<const std::string_view> args) {
             answer.toolkitOptions = request.toolkitOptions;
             break;
         case Job::kConvert:
-            answer.status = Convert(request, answer.show);
+            answer.status = Convert(request, words, answer.show);
             if (answer.show && answer.status == 0) {
                 answer.status.reset();
                 answer.toolkitOptions = request.toolkitOptions;
             }
             break;
         case Job::kStream:
-            answer.status = ConvertStream(request);
+            answer.status = ConvertStream(request, words);
             break;
         case Job::kList:
-            answer.status = List(request);
+            answer.status = List(request, words);
             break;
         case Job::kHelp:
-            answer.status = Print(Tr("the help"), Tr(kHelp));
+            answer.status = Print(Tr("the help"), Help(words));
             break;
         case Job::kVersion:
             answer.status =
@@ -232,7 +242,7 @@ Answer RunCommandLine(std::span<const std::string_view> args) {
             break;
         case Job::kComplete: {
             std::string lines;
-            for (const std::string& name : Completions(request.words)) lines += name + "\n";
+            for (const std::string& name : Completions(request.words, words)) lines += name + "\n";
             answer.status = lines.empty() ? 0 : Print(Tr("the completions"), lines.substr(0, lines.size() - 1));
             break;
         }

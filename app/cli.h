@@ -23,7 +23,8 @@ struct Answer {
     std::vector<std::string_view> toolkitOptions;
 };
 
-// Answers the arguments after the program's name, printing what they ask for.
-Answer RunCommandLine(std::span<const std::string_view> args);
+// Answers the arguments after the program's name, printing what they ask for;
+// units may be named in English or in the vocabulary's language.
+Answer RunCommandLine(std::span<const std::string_view> args, const Vocabulary& words = Vocabulary::English());
 
 }  // namespace mensaro

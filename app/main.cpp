@@ -12,6 +12,7 @@
 #include "app/cli.h"
 #include "app/window.h"
 #include "l10n/translate.h"
+#include "l10n/vocabulary.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ int OpenWindow(char* program, const mensaro::Answer& answer) {
 int main(int argc, char* argv[]) {
     mensaro::l10n::Start();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    const mensaro::Answer answer = mensaro::RunCommandLine(args);
+    const mensaro::Answer answer = mensaro::RunCommandLine(args, mensaro::l10n::UserVocabulary());
     if (answer.status) return *answer.status;
     return OpenWindow(argv[0], answer);
 }

@@ -32,11 +32,18 @@ Reading Failure(Fault fault, std::string message, std::vector<Conversion> altern
     return {std::nullopt, fault, std::move(message), std::move(alternatives)};
 }
 
-// "Tonne or Ton", "Inch, Feet and Yard".
-std::string Listed(const std::vector<UnitRef>& units, std::string_view last) {
-    std::vector<std::string_view> names;
+// "Tonne or Ton", "Inch, Feet and Yard"; with the names a vocabulary's
+// language shows beside them, "Tonne (Long Ton) or Ton (Tonne)".
+std::string Listed(const std::vector<UnitRef>& units, std::string_view last,
+                   const Vocabulary& words = Vocabulary::English()) {
+    std::vector<std::string> names;
     names.reserve(units.size());
-    for (const UnitRef unit : units) names.push_back(NameOf(unit));
+    for (const UnitRef unit : units) {
+        std::string name(NameOf(unit));
+        if (const std::string_view shown = words.ShownName(unit); shown != NameOf(unit))
+            name += " (" + std::string(shown) + ")";
+        names.push_back(std::move(name));
+    }
     return Joined(names, ", ", last);
 }
 
@@ -50,33 +57,35 @@ Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
     return Failure(Fault::kUsage, message);
 }
 
-Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives) {
-    return Failure(Fault::kAmbiguous, "unit " + Shown(typed) + " is ambiguous: it could be " + Listed(units, " or "),
+Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
+                  const Vocabulary& words) {
+    return Failure(Fault::kAmbiguous,
+                   "unit " + Shown(typed) + " is ambiguous: it could be " + Listed(units, " or ", words),
                    std::move(alternatives));
 }
 
 // The other unit, looked for in the category of the one that is clear.
-Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other) {
-    const std::vector<UnitRef> units = MatchUnit(other, clear.category);
+Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, const Vocabulary& words) {
+    const std::vector<UnitRef> units = MatchUnit(other, clear.category, words);
     std::vector<Conversion> meanings;
     meanings.reserve(units.size());
     for (const UnitRef unit : units)
         meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
     if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};
-    if (!units.empty()) return Ambiguous(other, units, std::move(meanings));
+    if (!units.empty()) return Ambiguous(other, units, std::move(meanings), words);
     return Unknown(other, clear.category);
 }
 
 // Both units, the second looked for in the first one's category, or the
 // first in the second's when only that one is clear.
-Reading BothUnits(std::string_view from, std::string_view to) {
-    const std::vector<UnitRef> fromUnits = MatchUnit(from);
-    const std::vector<UnitRef> toUnits = MatchUnit(to);
+Reading BothUnits(std::string_view from, std::string_view to, const Vocabulary& words) {
+    const std::vector<UnitRef> fromUnits = MatchUnit(from, std::nullopt, words);
+    const std::vector<UnitRef> toUnits = MatchUnit(to, std::nullopt, words);
     if (fromUnits.size() == 1) {
-        Reading reading = Completed(fromUnits.front(), true, to);
+        Reading reading = Completed(fromUnits.front(), true, to, words);
         if (reading.fault != Fault::kUsage || toUnits.size() != 1) return reading;
         // "m s": no Distance unit is "s", but a Time unit starts with "m".
-        Reading turned = Completed(toUnits.front(), false, from);
+        Reading turned = Completed(toUnits.front(), false, from, words);
         if (turned.fault != Fault::kUsage) return turned;
         return Failure(Fault::kUsage, Shown(NameOf(fromUnits.front())) + " is a unit of " +
                                           std::string(kCategoryNames[fromUnits.front().category]) + " and " +
@@ -84,21 +93,10 @@ Reading BothUnits(std::string_view from, std::string_view to) {
                                           std::string(kCategoryNames[toUnits.front().category]) +
                                           "; both units must be of one category");
     }
-    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from);
+    if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, words);
     if (fromUnits.empty()) return Unknown(from, std::nullopt);
     if (toUnits.empty()) return Unknown(to, std::nullopt);
-    return Ambiguous(from, fromUnits, {});
-}
-
-constexpr std::array<std::string_view, 4> kWordKeywords = {"to", "in", "as", "into"};
-constexpr std::array<std::string_view, 4> kMarkKeywords = {"->", "\u2192", "=", ">"};
-
-bool IsWordKeyword(std::string_view word) {
-    return std::any_of(kWordKeywords.begin(), kWordKeywords.end(), [word](std::string_view keyword) {
-        return word.size() == keyword.size() &&
-               std::equal(word.begin(), word.end(), keyword.begin(),
-                          [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
-    });
+    return Ambiguous(from, fromUnits, {}, words);
 }
 
 // One way to cut a text into two unit names, and how telling the cut is.
@@ -109,7 +107,7 @@ struct Cut {
 };
 
 // Every cut at a blank run, a keyword word between blanks, or a keyword mark.
-std::vector<Cut> Cuts(std::string_view text) {
+std::vector<Cut> Cuts(std::string_view text, const Vocabulary& words) {
     std::vector<Cut> cuts;
     const auto add = [&](std::size_t at, std::size_t length, int weight) {
         const std::string_view from = Trimmed(text.substr(0, at));
@@ -124,9 +122,9 @@ std::vector<Cut> Cuts(std::string_view text) {
             // A keyword word, with a blank run on each side.
             std::size_t wordEnd = end;
             while (wordEnd < text.size() && !IsBlank(text[wordEnd])) ++wordEnd;
-            if (wordEnd < text.size() && IsWordKeyword(text.substr(end, wordEnd - end))) add(end, wordEnd - end, 2);
+            if (wordEnd < text.size() && words.IsKeyword(text.substr(end, wordEnd - end))) add(end, wordEnd - end, 2);
         }
-        for (const std::string_view mark : kMarkKeywords)
+        for (const std::string& mark : words.Marks())
             if (text.substr(i).starts_with(mark)) add(i, mark.size(), 2);
     }
     return cuts;
@@ -184,27 +182,28 @@ std::string NumberProblem(std::string_view text) {
     return problem;
 }
 
-Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule) {
-    Reading reading = BothUnits(from, to);
+Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule,
+                 const Vocabulary& words) {
+    Reading reading = BothUnits(from, to, words);
     if (reading.fault != Fault::kNone || rule == ValueRule::kAsTyped) return WithValue(std::move(reading), value);
     if (std::string problem = NumberProblem(value); !problem.empty()) return Failure(Fault::kValue, problem);
     return WithValue(std::move(reading), Trimmed(value));
 }
 
-Reading ReadUnits(std::string_view text) {
+Reading ReadUnits(std::string_view text, const Vocabulary& words) {
     text = Trimmed(text);
     if (text.empty()) return Failure(Fault::kUsage, "missing the units to convert between");
     if (text.size() > kLongestQuery) return Failure(Fault::kUsage, "the unit names are too long");
     if (!IsUtf8(text)) return Failure(Fault::kUsage, Shown(text) + " is not valid UTF-8");
     if (!IsAscii(text)) {
         const std::string plain = WithPlainBlanks(text);
-        if (plain != text) return ReadUnits(plain);
+        if (plain != text) return ReadUnits(plain, words);
     }
 
-    const std::vector<Cut> cuts = Cuts(text);
+    const std::vector<Cut> cuts = Cuts(text, words);
     if (cuts.empty()) {
-        const std::vector<UnitRef> units = MatchUnit(text);
-        if (units.size() != 1 && IsWordKeyword(text))
+        const std::vector<UnitRef> units = MatchUnit(text, std::nullopt, words);
+        if (units.size() != 1 && words.IsKeyword(text))
             return Failure(Fault::kUsage, "missing the units to convert between");
         if (units.empty()) return Unknown(text, std::nullopt);
         // The conversions to every other unit of its category, for each unit it could be.
@@ -212,7 +211,7 @@ Reading ReadUnits(std::string_view text) {
         for (const UnitRef from : units)
             for (const UnitRef to : NamedUnits(from.category))
                 if (to != from) targets.push_back({{}, from, to});
-        if (units.size() != 1) return Ambiguous(text, units, std::move(targets));
+        if (units.size() != 1) return Ambiguous(text, units, std::move(targets), words);
         return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
     }
     std::optional<Reading> found;
@@ -220,7 +219,7 @@ Reading ReadUnits(std::string_view text) {
     Reading best;
     int bestWeight = -1;
     for (const Cut& cut : cuts) {
-        Reading reading = BothUnits(cut.from, cut.to);
+        Reading reading = BothUnits(cut.from, cut.to, words);
         if (reading.conversion) {
             another = another || (found && found->conversion != reading.conversion);
             if (!found) found = std::move(reading);
@@ -228,7 +227,8 @@ Reading ReadUnits(std::string_view text) {
         }
         // The failure most worth telling: a choice between units, then a
         // keyword's cut, then a cut whose first unit is clear, the last such.
-        const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) + (MatchUnit(cut.from).size() == 1 ? 1 : 0);
+        const int weight = (!reading.alternatives.empty() ? 4 : cut.weight) +
+                           (MatchUnit(cut.from, std::nullopt, words).size() == 1 ? 1 : 0);
         if (weight >= bestWeight) {
             best = std::move(reading);
             bestWeight = weight;
@@ -238,7 +238,9 @@ Reading ReadUnits(std::string_view text) {
     return found ? *std::move(found) : best;
 }
 
-Reading ReadQuery(std::string_view query, ValueRule rule) { return QueryReader().Read(query, rule); }
+Reading ReadQuery(std::string_view query, ValueRule rule, const Vocabulary& words) {
+    return QueryReader(words).Read(query, rule);
+}
 
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
     if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
@@ -278,7 +280,7 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
     for (const auto& [text, reading] : memo_)
         if (text == units) return reading;
     if (memo_.size() == kRemembered) memo_.erase(memo_.begin());
-    return memo_.emplace_back(std::string(units), ReadUnits(units)).second;
+    return memo_.emplace_back(std::string(units), ReadUnits(units, *words_)).second;
 }
 
 std::string ResultOf(const Conversion& conversion) {

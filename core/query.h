@@ -60,15 +60,17 @@ std::string NumberProblem(std::string_view text);
 //   "1", "day", "s"      -> 1 Day to Second
 //   "1", "to", "gram"    -> ambiguous: Tonne or Ton
 //   "1,5", "inch", "cm"  -> kValue
-Reading ReadPair(std::string_view value, std::string_view from, std::string_view to,
-                 ValueRule rule = ValueRule::kWhole);
+Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule = ValueRule::kWhole,
+                 const Vocabulary& words = Vocabulary::English());
 
 // Two units in one text, split where both sides name units of one category:
-// at a blank, or at one of the keywords to, in, as, into, =, >, ->, →. The
+// at a blank, or at one of the keywords (kKeywords, and the vocabulary's
+// language's). Units are named in English or in that language. The
 // conversion it gives has an empty value.
 //   "in to cm" -> Inch, Centimeter        "ft in m" -> Feet, Meter
 //   "°F to °C" -> Farenhite, Celsius      "to", "in", "" -> kUsage
-Reading ReadUnits(std::string_view text);
+//   with German names: "Zoll nach cm" -> Inch, Centimeter
+Reading ReadUnits(std::string_view text, const Vocabulary& words = Vocabulary::English());
 
 // Longer queries are nobody's conversion: refused unread.
 inline constexpr std::size_t kLongestQuery = 256;
@@ -78,15 +80,19 @@ inline constexpr std::size_t kLongestQuery = 256;
 //   "12 in to cm", "12in cm", "100°F to °C", "12\" > cm", "-40 F = C" -> understood
 //   "12 in"  -> kNoTarget
 //   "1,5 in cm" -> kValue; with kAsTyped, "1,5" Inch to Centimeter
-Reading ReadQuery(std::string_view query, ValueRule rule = ValueRule::kWhole);
+Reading ReadQuery(std::string_view query, ValueRule rule = ValueRule::kWhole,
+                  const Vocabulary& words = Vocabulary::English());
 
 // Reads query after query, as a stream of them comes: units worded as in
 // one of the last few queries are not looked up again.
 class QueryReader {
 public:
+    // The vocabulary must outlive the reader.
+    explicit QueryReader(const Vocabulary& words = Vocabulary::English()) : words_(&words) {}
     Reading Read(std::string_view query, ValueRule rule = ValueRule::kWhole);
 
 private:
+    const Vocabulary* words_;
     static constexpr std::size_t kRemembered = 16;
     const Reading& UnitsOf(std::string_view units);
     std::vector<std::pair<std::string, Reading>> memo_;

@@ -102,11 +102,11 @@ std::vector<Conversion> EachVariant(const std::vector<Conversion>& alternatives)
 
 }  // namespace
 
-std::vector<Conversion> Suggest(std::string_view query, bool decimalComma) {
+std::vector<Conversion> Suggest(std::string_view query, bool decimalComma, const Vocabulary& words) {
     if (query.size() > kLongestQuery || !IsUtf8(query) || HasControl(query)) return {};
     const std::optional<std::string> text = decimalComma ? WithDecimalPoint(query) : std::string(query);
     if (!text) return {};
-    const Reading reading = ReadQuery(*text);
+    const Reading reading = ReadQuery(*text, ValueRule::kWhole, words);
     std::vector<Conversion> found;
     if (reading.conversion)
         found.push_back(*reading.conversion);

@@ -23,13 +23,15 @@ inline constexpr std::size_t kMostSuggestions = 5;
 // is no conversion or is ambiguous. A unit alone after the number offers its
 // likely targets; a unit with regional variants (pint, gallon) offers each.
 // `decimalComma`: the user's locale writes 1,5 for 1.5, so "1,5" reads so,
-// and "1.500" (1500, or 1.5?) reads as nothing.
+// and "1.500" (1500, or 1.5?) reads as nothing. Units are named in English
+// or in the vocabulary's language.
 //   "12 in to cm"   -> 12 Inch to Centimeter
 //   "12 in"         -> 12 Inch to Centimeter, Millimeter, Meter
 //   "1 pint to l"   -> 1 Pint UK, Pint US Dry, Pint US Liquid to Liter
 //   "1 gallon"      -> 1 Gallon UK, Gallon US to Liter
 //   "1 to gram", "firefox", "12" -> nothing
-std::vector<Conversion> Suggest(std::string_view query, bool decimalComma = false);
+std::vector<Conversion> Suggest(std::string_view query, bool decimalComma = false,
+                                const Vocabulary& words = Vocabulary::English());
 
 // An id for a conversion, and the conversion an id names; nothing for an id
 // that names none (any text may come back as an id).

@@ -11,6 +11,7 @@
 
 #include "core/unitnames.h"
 #include "l10n/translate.h"
+#include "l10n/vocabulary.h"
 
 namespace mensaro {
 
@@ -42,7 +43,8 @@ bool TooLong(const QString& text) { return text.size() > static_cast<qsizetype>(
 Service::Service(QString program, QObject* parent)
     : QObject(parent),
       program_(std::move(program)),
-      decimalComma_(QLocale::system().decimalPoint() == QStringLiteral(",")) {
+      decimalComma_(QLocale::system().decimalPoint() == QStringLiteral(",")),
+      words_(l10n::UserVocabulary()) {
     idle_.setSingleShot(true);
     idle_.setInterval(kIdle);
     connect(&idle_, &QTimer::timeout, this, [this] { leaving_ ? Q_EMIT Gone() : Q_EMIT Idle(); });
@@ -58,7 +60,7 @@ void Service::Leave() {
 
 std::vector<Conversion> Service::Suggestions(const QString& query) const {
     if (TooLong(query)) return {};
-    return Suggest(View(query.toUtf8()), decimalComma_);
+    return Suggest(View(query.toUtf8()), decimalComma_, words_);
 }
 
 std::vector<Conversion> Service::Suggestions(const QStringList& terms) const {

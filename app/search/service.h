@@ -64,6 +64,7 @@ private:
     QString program_;
     bool decimalComma_;
     bool leaving_ = false;
+    const Vocabulary& words_;  // the session's language, read at start
     QTimer idle_;
 };
 

@@ -5,10 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "core/text.h"
+#include "l10n/translate.h"
+#include "l10n/vocabulary.h"
 
 namespace {
 
@@ -64,6 +69,34 @@ TEST(CommandLine, TellsTheJobAndWhatItIsGivenAndCompletesWords) {
         EXPECT_EQ(Described(mensaro::ParseArguments(args)), expected) << Joined(args, " ");
     for (const auto& [words, expected] : kCompletions)
         EXPECT_EQ(Joined(mensaro::Completions(words), "|"), expected) << Joined(words, " ");
+}
+
+// Each language built, through the translations the programs read (translations_test.sh sees each complete): a
+// name of the language means its own unit, or beside it only what English alone gives that name (refused as
+// ambiguous), never another unit of the language; an English name still reaches its own unit.
+TEST(Translations, GiveNoTwoUnitsOfALanguageOneName) {
+    std::ifstream linguas(MENSARO_LINGUAS);
+    int languages = 0;
+    for (std::string language; std::getline(linguas, language);) {
+        if (language.empty() || language[0] == '#') continue;
+        ++languages;
+        // LANGUAGE counts only in a locale other than C; each setlocale makes gettext read anew.
+        setenv("LANGUAGE", language.c_str(), 1);
+        setenv("LC_ALL", "de_DE.UTF-8", 1);
+        mensaro::l10n::Start();
+        const mensaro::Vocabulary words = mensaro::l10n::VocabularyOfTranslations();
+        for (const auto& name : words.Names()) {
+            const std::string english(mensaro::NameOf(name.unit));
+            const auto found = mensaro::MatchUnit(name.folded, name.unit.category, words);
+            auto allowed = mensaro::MatchUnit(name.folded, name.unit.category);
+            allowed.push_back(name.unit);
+            EXPECT_TRUE(std::ranges::count(found, name.unit) == 1 &&
+                        (name.source != name.kLanguage ||
+                         std::ranges::all_of(found, [&](auto unit) { return std::ranges::count(allowed, unit) > 0; })))
+                << language << ": '" << name.folded << "' of " << english << " means " << found.size() << " units";
+        }
+    }
+    EXPECT_GE(languages, 4);
 }
 
 }  // namespace

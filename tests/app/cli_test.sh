@@ -24,14 +24,16 @@ diff <("$program" --list) <(awk -F '\t' '/^# / && $2 == $3 { sub(/^# /, "", $1);
 
 # code|stdout (a pattern)|stderr|stdin|arguments; %b escapes, LONG: 4096 zeros, TRY: the usage hint. The stream: CRLF,
 # too long, NUL, not UTF-8, Overflow, blank, comma, the longest line with its CR, no last newline; each line not
-# converted told with its number, leaving an empty result.
+# converted told with its number, leaving an empty result. Arguments may start with LANG=...: the names of that
+# language count (in any case, with or without accents, ç as c + U+0327) beside English; under C only English.
 long=$(printf '0%.0s' {1..4096})
 while IFS='|' read -r code want_out want_err input args; do
     printf -v args '%b' "${args//LONG/$long}"
     printf -v want_out '%b' "$want_out"
     printf -v want_err '%b' "${want_err//TRY/\\nTry \'mensaro --help\' for more information.}"
     IFS='|' read -ra argv <<<"$args"
-    printf '%b' "${input//LONG/$long}" | "$program" "${argv[@]}" >"$out" 2>"$err"
+    [[ ${argv[0]} == LANG=* ]] || argv=(LANG=C "${argv[@]}")
+    printf '%b' "${input//LONG/$long}" | env -u LC_ALL -u LANGUAGE "${argv[@]:0:1}" "$program" "${argv[@]:1}" >"$out" 2>"$err"
     rc=${PIPESTATUS[1]}
     # shellcheck disable=SC2053 # a pattern
     [[ $rc -eq $code && $(<"$out") == $want_out && $(<"$err") == "$want_err" ]] ||
@@ -52,6 +54,12 @@ done <<'ROWS'
 1|63360.00\n\n126720.00\n\n\nOverflow\n\n\n0.00\n190080.00|mensaro: line 2: longer than 4096 bytes, not converted\nmensaro: line 4: holds a NUL byte, not converted\nmensaro: line 5: not valid UTF-8, not converted\nmensaro: line 7: an empty value is not a number\nmensaro: line 8: '1,5' is not a number: the decimal point is '.'|1\r\nLONG0\n2\n\0\n\xff\n1E308\n\n1,5\nLONG\r\n3|-|Mile|Inch
 1|12 Inch = 30.48 Centimeter\n\n-40 Farenhite = -40.00 Celsius|mensaro: line 2: 'firefox' is no conversion: it does not start with a number, as '12 in to cm' does|12 in to cm\nfirefox\n-40 F = C\n|-v|-
 0|2.54\n0.00||1,5 in cm\nabc Inch Centimeter\n|--as-typed|-
+0|30.48|||LANG=de_DE.UTF-8|12|Zoll|in|cm
+0|0.914399999999999|||LANG=de_DE.UTF-8|3 FUSS nach m
+0|2.54\n0.914399999999999||1 pouce en cm\n3 PIEDS en metres\n|LANG=fr_FR.UTF-8|-
+0|1.524|||LANG=es_ES.UTF-8|5 pies a metros
+0|25.40|||LANG=tr_TR.UTF-8|10|inc\xcc\xa7|cm
+2||mensaro: unknown unit 'Zoll'; the units of Distance are Inch, Feet, Yard, Furlong, Mile, Nautical Mile, Millimeter, Centimeter, Meter and Kilometer||LANG=C|12|Zoll|in|cm
 ROWS
 # Not text: a result line for each line, 20 messages and a count.
 "$program" --as-typed - inch feet <"$program" >"$out" 2>"$err"

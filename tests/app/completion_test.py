@@ -15,7 +15,7 @@ folder, script = sys.argv[1], sys.argv[2]
 
 # Typed after "mensaro " before Tab; the words after it (which names are offered is arguments_test.cpp's part).
 ROWS = [('1 "Nau', "1|Nautical Mile"), ("1 'nautical m", "1|Nautical Mile"), ("1 nau", "1|Nautical Mile"),
-        ('1 "Nautical Mile" kil', "1|Nautical Mile|Kilometer"), ("1 INC", "1|Inch"), ("1 ınc", "1|ınc"),
+        ('1 "Nautical Mile" kil', "1|Nautical Mile|Kilometer"), ("1 INCH", "1|Inch"), ("1 ınch", "1|Inch"),
         ("12 Sq.Mil", "12|Sq.Mil")]
 
 failures = 0

@@ -14,6 +14,7 @@
 
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "core/unitnames.h"
 
 namespace {
 
@@ -48,12 +49,16 @@ TEST(CategoryTable, HoldsTheDocumentedUnitsAndFactors) {
     EXPECT_EQ(documented, catalogue) << "in " << MENSARO_UNITS_DOC;
 }
 
-// The man page's UNIT NAMES list every unit that has other names, with them.
+// The man page's UNIT NAMES list every unit that has other names, with them; its keywords are the reader's.
 TEST(UnitAliases, AreTheManPages) {
     std::ifstream in(MENSARO_MAN_PAGE);
-    std::string listed;  // "Name=alias|alias;" for each entry, in order
-    enum { kElsewhere, kSection, kEntries } at = kElsewhere;
+    std::string listed, keywords, expectedKeywords;  // "Name=alias|alias;" for each entry, in order
+    enum { kElsewhere, kSection, kEntries, kKeywordList } at = kElsewhere;
     for (std::string line; std::getline(in, line);) {
+        if (line.ends_with("perhaps one of the words") || (at == kKeywordList && line.starts_with("and the unit")))
+            at = at == kKeywordList ? kElsewhere : kKeywordList;
+        if (at == kKeywordList && line.starts_with(".B"))
+            keywords += std::regex_replace(line, std::regex("^\\.BR? |\\\\(?=-)| ?,$"), "") + " ";
         if (line.starts_with(".SH")) at = line == ".SH UNIT NAMES" ? kSection : kElsewhere;
         if (line.starts_with(".SS") && at != kElsewhere) at = kEntries;
         if (at != kEntries || line.starts_with(".TP") || line.starts_with(".SS")) continue;
@@ -76,6 +81,8 @@ TEST(UnitAliases, AreTheManPages) {
                             std::string(mensaro::UnitAliases(c, i));
     }
     EXPECT_EQ(listed, expected) << "in " << MENSARO_MAN_PAGE;
+    for (const std::string_view keyword : mensaro::kKeywords) expectedKeywords += std::string(keyword) + " ";
+    EXPECT_EQ(keywords, std::regex_replace(expectedKeywords, std::regex("\u2192"), "\\[u2192]"));
 }
 
 TEST(CategoryTable, MatchesOnlyTheExactNameKeepsPintUkExactAndNamesNothingPastTheEnd) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <tuple>
 
@@ -44,16 +45,18 @@ constexpr Case kCases[] = {
     {"nm", kAny, ""}, {"kph", kAny, ""}, {"t", kAny, "Tonne|Ton"}, {"mil", kAny, "Mile|Millimeter|Mililiter"},
     {"pint", kAny, "Pint UK|Pint US Dry|Pint US Liquid"}, {"gal", kAny, "Gallon UK|Gallon US"},
     {"Sq.Mil", kAny, "Sq.Mile|Sq.Milimeter"}, {"Inch ", kAny, "Inch"}, {"Inch\n", kAny, ""}, {"a\xff", kAny, ""},
-    {"----------------", kAny, ""}, {"s", 0, ""}, {"pint us", 2, "Pint US Dry|Pint US Liquid"}, {"cm", 4, ""}};
+    {"----------------", kAny, ""}, {"sqin", kAny, ""}, {"s", 0, ""}, {"pint us", 2, "Pint US Dry|Pint US Liquid"}, {"cm", 4, ""}};
 // clang-format on
 
 std::optional<std::size_t> Where(int category) {
     return category == kAny ? std::nullopt : std::optional<std::size_t>(category);
 }
 
-std::string Names(const std::vector<mensaro::UnitRef>& units) {
+std::string_view NameOf(std::string_view name) { return name; }  // a name is its own
+
+std::string Names(const auto& units) {
     std::string names;
-    for (const auto unit : units) names += (names.empty() ? "" : "|") + std::string(NameOf(unit));
+    for (const auto& unit : units) names += (names.empty() ? "" : "|") + std::string(NameOf(unit));
     return names;
 }
 
@@ -74,17 +77,38 @@ TEST(MatchUnit, FindsTheUnitsATextCanMeanAndEveryNameItsOwn) {
     EXPECT_GT(names, 200u);
 }
 
+// A language of our own, as a translation gives it: German and Turkish names, one unit left untranslated
+// (Kelvin), and the faults a translation can hold: a name that shadows another unit's English symbol (Yard's
+// "mi", Mile's), one name for two units of a category (Liter's and Gallon US's "Fass").
+mensaro::Vocabulary TestLanguage() {
+    using enum mensaro::Words;
+    // clang-format off
+    static const std::map<std::pair<mensaro::Words, std::string_view>, std::string> kNames = {
+        {{kShownUnit, "Inch"}, "Zoll"}, {{kTypedUnit, "Inch"}, "Zölle; İnç"}, {{kShownUnit, "Feet"}, "Fuß"},
+        {{kTypedUnit, "Feet"}, "Füße"}, {{kShownUnit, "Ton"}, "Tonne"}, {{kTypedUnit, "Ton"}, "Tonnen;t"},
+        {{kShownUnit, "Centimeter"}, "Zentimeter"}, {{kShownUnit, "Mile"}, "Meile"}, {{kTypedUnit, "Yard"}, "mi"},
+        {{kTypedUnit, "Liter"}, "Fass"}, {{kTypedUnit, "Gallon US"}, ";Fass;"}, {{kShownCategory, "Distance"}, "Länge"},
+        {{kTypedCategory, "Temprature"}, "Temperatur"}, {{kKeywords, "to"}, "nach;in; ⇒ "}};
+    // clang-format on
+    return mensaro::Vocabulary([](mensaro::Words words, std::string_view english) {
+        const auto found = kNames.find({words, english});
+        return found == kNames.end() ? std::string(english) : found->second;  // as gettext falls back
+    });
+}
+
+// With the names of a language too (the English rows read the same).
 TEST(ListNamesStartingWithAndMatchCategory, TakeAStart) {
+    const mensaro::Vocabulary words = TestLanguage();
     // clang-format off
     const Case starts[] = {{"na", kAny, "Nautical Mile"}, {"sq.mil", kAny, "Sq.Mile|Sq.Milimeter"}, {"m", 5, "Minute"},
-                           {"", 4, "Celsius|Farenhite|Kelvin"}, {"cm", kAny, ""}};
+                           {"", 4, "Celsius|Farenhite|Kelvin"}, {"cm", kAny, ""}, {"me", 0, "Meile|Meter"}};
     for (const auto& [typed, category, means] : starts)
-        EXPECT_EQ(Names(mensaro::ListNamesStartingWith(typed, Where(category))), means) << typed;
+        EXPECT_EQ(Names(mensaro::ShownNamesStartingWith(typed, Where(category), words)), means) << typed;
     const std::pair<const char*, std::optional<std::size_t>> rows[] = {
         {"distance", 0}, {"Temperature", 4}, {"temp", 4}, {"TEMPRATURE", 4}, {"ti", 5}, {"t", std::nullopt},
-        {"x", std::nullopt}, {"", std::nullopt}};
+        {"x", std::nullopt}, {"", std::nullopt}, {"LANGE", 0}, {"temperatur", 4}, {"l", 0}};
     // clang-format on
-    for (const auto& [typed, category] : rows) EXPECT_EQ(mensaro::MatchCategory(typed), category) << typed;
+    for (const auto& [typed, category] : rows) EXPECT_EQ(mensaro::MatchCategory(typed, words), category) << typed;
 }
 
 // A conversion is written in full ("12 Inch > Centimeter"); a failure by its kind and a piece of its message.
@@ -106,7 +130,7 @@ const std::pair<std::string, std::string> kQueries[] = {
     {"12 in to cm", "12 Inch > Centimeter"}, {"12in cm", "12 Inch > Centimeter"},
     {"100°F to °C", "100 Farenhite > Celsius"}, {"12\" > cm", "12 Inch > Centimeter"},
     {"-40 F = C", "-40 Farenhite > Celsius"}, {"5 ft in m", "5 Feet > Meter"}, {"12in=cm", "12 Inch > Centimeter"},
-    {"12 in -> cm", "12 Inch > Centimeter"}, {"12 in → cm", "12 Inch > Centimeter"},
+    {"12 in -> cm", "12 Inch > Centimeter"}, {"12 in → cm", "12 Inch > Centimeter"}, {"12in→cm", "12 Inch > Centimeter"},
     {"12 inches to cm", "12 Inch > Centimeter"}, {"12 in in", "12 Inch > Inch"}, {"1 m in in", "1 Meter > Inch"},
     {"3 sq ft to m²", "3 Sq.Feet > Sq.Meter"}, {"1 nautical mile TO km", "1 Nautical Mile > Kilometer"},
     {"  1e3 m AS km ", "1e3 Meter > Kilometer"}, {"1 day s", "1 Day > Second"}, {"90 m s", "90 Minute > Second"},
@@ -137,7 +161,7 @@ const std::tuple<std::string, std::string, std::string, std::string> kPairs[] = 
     {"inf", "inch", "cm", "value:'inf' is not a number"}, {"0x10", "inch", "cm", "value:start with &H"},
     {"", "inch", "cm", "value:an empty value"}, {"1", "", "inch", "usage:empty unit name"},
     {"1", "inch", "xyz", "usage:'xyz'; the units of Distance"}, {"1", "inch", "gram", "usage:must be of one category"},
-    {"1", "xyz", "abc", "usage:'xyz'; 'mensaro --list' shows every unit"}};
+    {"1", "xyz", "abc", "usage:'xyz'; 'mensaro --list' shows every unit"}, {"1", "pint", "xyz", "usage:unknown unit 'xyz'"}};
 
 // A query and the ids of what the search box offers, in order.
 const std::pair<std::string, std::string> kSuggestions[] = {
@@ -202,6 +226,30 @@ TEST(Suggest, OffersAFewConversionsNeverGuessesAndNamesThemById) {
     for (const char* query : {"1,5 in cm", "1.5 in cm"})
         EXPECT_EQ(mensaro::IdOf(mensaro::Suggest(query, true).at(0)), "1.5|Inch|Centimeter");
     for (const char* query : {"1,500.5 in cm", "1.500 g to kg"}) EXPECT_EQ(mensaro::Suggest(query, true).size(), 0u);
+}
+
+TEST(Vocabulary, AddsALanguagesNamesBesideTheEnglishOnesAndRefusesWhatBothGiveTwoUnits) {
+    const mensaro::Vocabulary words = TestLanguage();
+    // clang-format off
+    const Case cases[] = {
+        // Any case, accents optional, ß as ss, İ and ı as i, decomposed or composed alike.
+        {"ZÖLLE", kAny, "Inch"}, {"zolle", kAny, "Inch"}, {"FUSS", kAny, "Feet"}, {"fu\u1E9E", kAny, "Feet"}, {"zoll", 2, ""},
+        {"Fu\u0308\u00DFe", kAny, "Feet"}, {"İNÇ", kAny, "Inch"}, {"ınc\u0327", kAny, "Inch"}, {"zent", kAny, "Centimeter"},
+        // English names stay; both languages' names for two units are ambiguous, whole or by their start.
+        {"in", kAny, "Inch"}, {"Kelvin", kAny, "Kelvin"}, {"ton", kAny, "Ton"}, {"t", kAny, "Ton"}, {"fu\xff", kAny, ""},
+        {"Tonne", kAny, "Tonne|Ton"}, {"mi", kAny, "Yard|Mile"}, {"FASS", 2, "Liter|Gallon US"}, {"me", 0, "Mile|Meter"}};
+    // Its keywords beside the English ones; without it, none of its words.
+    const std::pair<std::string, std::string> queries[] = {
+        {"12 Zoll nach cm", "12 Inch > Centimeter"}, {"3 FUSS IN m", "3 Feet > Meter"},
+        {"12 zoll to Zentimeter", "12 Inch > Centimeter"}, {"12 in⇒cm", "12 Inch > Centimeter"},
+        {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton (Tonne)"}, {"12 nach", "usage:"}};
+    // clang-format on
+    for (const auto& [typed, category, means] : cases)
+        EXPECT_EQ(Names(MatchUnit(typed, Where(category), words)), means) << '"' << typed << "\" in " << category;
+    EXPECT_EQ(mensaro::MatchCategory("Länge"), std::nullopt);
+    mensaro::QueryReader reader(words);
+    for (const auto& [query, expected] : queries) ExpectReads(reader.Read(query), expected, query);
+    ExpectReads(mensaro::ReadQuery("12 Zoll nach cm"), "usage:unknown unit", "English only");
 }
 
 }  // namespace

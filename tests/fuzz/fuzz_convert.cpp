@@ -29,6 +29,14 @@ double RoundedTo15(double value) {
     return beyond ? std::copysign(std::numeric_limits<double>::infinity(), value) : rounded;
 }
 
+// Names of another language: a plural for each unit, keywords, and for Ton a name Tonne has in English.
+const mensaro::Vocabulary& Language() {
+    static const mensaro::Vocabulary words([](mensaro::Words what, std::string_view english) {
+        return what == mensaro::Words::kKeywords ? "nach;⇒" : english == "Ton" ? "Tonne" : std::string(english) + "n";
+    });
+    return words;
+}
+
 // Equal, and the same sign for zeros.
 bool SameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
@@ -82,12 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     assert(result == mensaro::kOverflowText || IsResultText(result, maxDecimals));
     if (from == to) assert(result == shown);
 
-    // As a query: a conversion or a reason, never both; each offer has an id that names it again.
-    const mensaro::Reading reading = mensaro::ReadQuery(value);
-    assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
-    assert(reading.conversion.has_value() == reading.message.empty());
-    for (const mensaro::Conversion& offered : mensaro::Suggest(value))
-        assert(mensaro::FromId(mensaro::IdOf(offered)) == offered);
+    // As a query, also with another language's names: a conversion or a reason, never both; ids name offers again.
+    for (const mensaro::Vocabulary* words : {&mensaro::Vocabulary::English(), &Language()}) {
+        const mensaro::Reading reading = mensaro::ReadQuery(value, mensaro::ValueRule::kWhole, *words);
+        assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
+        assert(reading.conversion.has_value() == reading.message.empty());
+        for (const mensaro::Conversion& offered : mensaro::Suggest(value, false, *words))
+            assert(mensaro::FromId(mensaro::IdOf(offered)) == offered);
+    }
     if (const auto named = mensaro::FromId(value)) assert(mensaro::IdOf(*named) == value);
     return 0;
 }

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # GNOME Shell, headless, as the search service's client, driven through its Eval (--unsafe-mode): a query typed on
-# a virtual keyboard in two bursts (a search, then a subsearch), the rows read, Enter pressed. Run by
-# desktop_session.sh, whose bus also stands in for the system bus the shell needs to start.
+# a virtual keyboard in two bursts (a search, then a subsearch), in a German session, the rows read, Enter pressed.
+# Run by desktop_session.sh, whose bus stands in for the system bus the shell needs too, and starts the service.
 source "$(dirname "$0")/../lib.sh"
 DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS gnome-shell --headless --virtual-monitor 1024x768 --unsafe-mode \
     --wayland --no-x11 >"$scratch/shell.log" 2>&1 &
@@ -24,10 +24,10 @@ ev "const C = imports.gi.Clutter;
         (c, text) => { globalThis.copied = text; }), globalThis.copied);
     Main.overview.focusSearch()" >/dev/null
 wait_for 10 is 'Main.overview.visible && !Main.overview.animationInProgress' true || fail "no overview"
-ev "type('12 in')" >/dev/null
-wait_for 10 is "$rows.length > 0" true || fail "no rows for '12 in': $(ev "$rows")"
-ev "type(' to cm')" >/dev/null
-wait_for 10 is "$rows" '[["30.48 Centimeter","12 Inch"]]' || fail "rows for '12 in to cm': $(ev "$rows")"
+ev "type('12 zoll')" >/dev/null
+wait_for 10 is "$rows.length > 0" true || fail "no rows for '12 zoll': $(ev "$rows")"
+ev "type(' in cm')" >/dev/null
+wait_for 10 is "$rows" '[["30.48 Zentimeter","12 Zoll"]]' || fail "rows for '12 zoll in cm': $(ev "$rows")"
 ev 'press(imports.gi.Clutter.KEY_Return)' >/dev/null
 wait_for 10 is 'clipboard()' '"30.48"' || fail "copied: $(ev copied)"
 wait_for 10 grep -qsx '\[--show\]\[12\]\[Inch\]\[Centimeter\]' "$MENSARO_SHOWN_LOG" || fail "window not asked for"

@@ -146,8 +146,8 @@ def inside(program, window, helper):
                  lambda b, result: replies.append(b.call_finish(result)))
     check(wait(lambda: len(replies) == 1000, 20) and owner() == pid, "a flood of calls")
 
-    # Gone, and started again by the next call, now in a locale that writes 1,5.
-    call(DBUS, "UpdateActivationEnvironment", "(a{ss})", {"LC_ALL": "de_DE.UTF-8"})
+    # Gone, and started again by the next call, now in a locale that writes 1,5 (in English, as the core's names).
+    call(DBUS, "UpdateActivationEnvironment", "(a{ss})", {"LC_ALL": "de_DE.UTF-8", "LANGUAGE": "en"})
     os.kill(pid, signal.SIGTERM)
     check(wait(lambda: owner() is None, 5), "the service ends")
     call(SHELL, "ActivateResult", "(sasu)", first[0], [], 0)
