@@ -19,7 +19,10 @@ extern "C" __attribute__((visibility("default"))) int MensaroWindowMain(int argc
     mensaro::QuitOnTerminationSignals();
 
     frmTavrix window;
-    window.Form_Load();
-    if (start) window.ShowConversion(start->category, start->from, start->to, QString::fromUtf8(start->value));
+    if (start) {
+        window.OpenAt(start->category, start->from, start->to, QString::fromUtf8(start->value));
+    } else {
+        window.Form_Load();
+    }
     return QApplication::exec();
 }
