@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
 
 #include "core/catalogue.h"
@@ -31,8 +32,8 @@ struct Own {
     std::string_view name;
     char letter;
 };
-constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},  {"verbose", 'v'},
-                               {"as-typed", 0}, {"show", 0},      {"complete", 0}};
+constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},     {"verbose", 'v'},
+                               {"as-typed", 0}, {"show", 0},      {"complete", 0}, {"user-time", 0}};
 
 // Offered by the completion; --complete is the shell's own.
 constexpr std::string_view kOffered[] = {"--as-typed", "--help", "--list", "--show", "--verbose", "--version", "--"};
@@ -53,6 +54,15 @@ std::optional<std::string_view> OwnOption(std::string_view name) {
     for (const Own& own : kOwnOptions)
         if (name == own.name || (own.letter != 0 && name.size() == 1 && name[0] == own.letter)) return own.name;
     return std::nullopt;
+}
+
+// An X server time: a whole number that fits 32 bits, digits only.
+std::optional<std::uint32_t> ServerTime(std::string_view text) {
+    std::uint32_t time = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, time);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return time;
 }
 
 Request Refused(std::string problem) {
@@ -105,6 +115,12 @@ Request ParseArguments(std::span<const std::string_view> args) {
         }
         const auto own = OwnOption(name);
         if (!own && !Among(name, kQtFlags)) return Refused("unrecognized option " + typed);
+        if (own == "user-time") {
+            const std::string_view value = hasValue ? arg.substr(arg.find('=') + 1) : i + 1 < args.size() ? args[++i] : "";
+            request.userTime = ServerTime(value);
+            if (!request.userTime) return Refused("option " + typed + " takes a time: a number below 2^32");
+            continue;
+        }
         if (hasValue) return Refused("option " + typed + " takes no value");
         if (!own) {
             request.toolkitOptions.push_back(arg);
@@ -142,6 +158,8 @@ Request ParseArguments(std::span<const std::string_view> args) {
     } else {
         request.job = Job::kConvert;
     }
+    if (request.userTime && request.job != Job::kWindow && !request.show)
+        return Refused("--user-time goes with a window: mensaro --show or no conversion");
     return request;
 }
 

@@ -40,8 +40,9 @@ public:
     static QString Id(const Conversion& conversion);
 
     // Starts the window as a program of its own, at the conversion or plainly:
-    // an argument list of checked values, never a shell. False when it cannot.
-    bool OpenWindow(const std::optional<Conversion>& conversion) const;
+    // an argument list of checked values, never a shell. `userTime`: the time
+    // of the user's action, which the shell gives (0: none). False when it cannot.
+    bool OpenWindow(const std::optional<Conversion>& conversion, uint userTime = 0) const;
 
 Q_SIGNALS:
     // No call for a while: time to go, the bus starts us again when needed.
