@@ -37,7 +37,7 @@ ev "type(' to cm')" >/dev/null
 wait_for 10 is "$rows" '[["30.48 Centimeter","12 Inch"]]' || fail "rows for '12 in to cm': $(ev "$rows")"
 ev 'press(imports.gi.Clutter.KEY_Return)' >/dev/null
 wait_for 10 is 'clipboard()' '"30.48"' || fail "copied: $(ev copied)"
-wait_for 20 is 'global.display.focus_window?.get_title() ?? null' '"Mensaro"' ||
+wait_for 30 is 'global.display.focus_window?.get_title() ?? null' '"Mensaro"' ||
     fail "focused after Enter: $(ev 'global.display.focus_window?.get_title() ?? null')"
 # The service starts the window on its own: it goes with the test.
 pids+=($(ev 'global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() === "Mensaro")
@@ -48,6 +48,6 @@ names = {o.name for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Mens
          for o in pyatspi.utils.findAllDescendants(a, lambda o: True)}
 sys.exit(not {"Result: 30.48", "From unit: Inch", "To unit: Centimeter"} <= names)'
 }
-wait_for 10 shows || fail "the window does not show 12 in to cm"
+wait_for 20 shows || fail "the window does not show 12 in to cm"
 [[ $failed == 0 ]] || tail -30 "$scratch/shell.log"
 finish
