@@ -42,10 +42,8 @@ key --delay 100 shift+Tab shift+Tab shift+Tab w|1.00 Grain
 sleep 3|
 ROWS
 before=$(spoken | wc -l)
-"$1" --show 12 in cm &
-pids+=($!)
-wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -q Centimeter'
-settle
+"$1" --show 12 in cm & pids+=($!)
+wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -q Centimeter' && settle
 said=$(spoken | tail -n +$((before + 1)) | grep -v shift)
 [[ $(grep -c '[0-9] [A-Z]' <<<"$said") -eq 1 && $said == *'30.48 Centimeter'* ]] || fail "--show made Orca say: $said"
 finish
