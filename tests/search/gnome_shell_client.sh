@@ -8,8 +8,10 @@
 # desktop_session.sh --program <mensaro>, whose bus also stands in for the system bus the shell needs to start.
 #   gnome_shell_client.sh wayland|xcb
 source "$(dirname "$0")/../lib.sh"
+# Xwayland only for the X11 client, with its socket folder, which a booted system has and a fresh container may lack.
+[[ $1 == wayland ]] && x11=--no-x11 || mkdir -p -m 1777 /tmp/.X11-unix
 DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS gnome-shell --headless --virtual-monitor 1024x768 --unsafe-mode \
-    --wayland >"$scratch/shell.log" 2>&1 &
+    --wayland ${x11:-} >"$scratch/shell.log" 2>&1 &
 pids+=($!)
 ev() { gdbus call --session -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1"; }
 is() { [[ $(ev "$1" 2>/dev/null) == "(true, '$2')" ]]; }
@@ -19,7 +21,7 @@ rows="Object.values(Main.overview._overview._controls._searchController._searchR
 
 wait_for 60 is 'Main.layoutManager._startingUp' false || { tail -20 "$scratch/shell.log"; fail "the shell did not start"; finish; }
 # The session manager's part: the programs the bus starts find the shell's display, and a screen reader's bus.
-shell_env() { ev "GLib.getenv('$1')" | cut -d"'" -f2; }
+shell_env() { ev "GLib.getenv('$1') ?? ''" | cut -d"'" -f2; }
 gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.UpdateActivationEnvironment \
     "{'QT_QPA_PLATFORM': '$1', 'XDG_RUNTIME_DIR': '$XDG_RUNTIME_DIR', 'WAYLAND_DISPLAY': 'wayland-0',
       'DISPLAY': $(shell_env DISPLAY), 'XAUTHORITY': $(shell_env XAUTHORITY), 'QT_LINUX_ACCESSIBILITY_ALWAYS_ON': '1'}" >/dev/null
