@@ -32,7 +32,7 @@ struct Own {
     std::string_view name;
     char letter;
 };
-constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},     {"verbose", 'v'},
+constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},   {"verbose", 'v'},
                                {"as-typed", 0}, {"show", 0},      {"complete", 0}, {"user-time", 0}};
 
 // Offered by the completion; --complete is the shell's own.
@@ -116,7 +116,12 @@ Request ParseArguments(std::span<const std::string_view> args) {
         const auto own = OwnOption(name);
         if (!own && !Among(name, kQtFlags)) return Refused("unrecognized option " + typed);
         if (own == "user-time") {
-            const std::string_view value = hasValue ? arg.substr(arg.find('=') + 1) : i + 1 < args.size() ? args[++i] : "";
+            std::string_view value;
+            if (hasValue) {
+                value = arg.substr(arg.find('=') + 1);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            }
             request.userTime = ServerTime(value);
             if (!request.userTime) return Refused("option " + typed + " takes a time: a number below 2^32");
             continue;

@@ -28,7 +28,8 @@ void Announcer::announce(const QString& message, bool asked) {
 
 void Announcer::accessibilityActiveChanged(bool active) {
     // The bridge turns active before it can send: say it from the event loop.
-    if (active && std::exchange(unheard_, false)) QMetaObject::invokeMethod(this, &Announcer::say, Qt::QueuedConnection);
+    if (active && std::exchange(unheard_, false))
+        QMetaObject::invokeMethod(this, &Announcer::say, Qt::QueuedConnection);
 }
 
 void Announcer::say() {

@@ -187,7 +187,9 @@ public Q_SLOTS:
     void open(const QUrl& url) { opened.append(url); }
 
 private Q_SLOTS:
-    void init() { openWindow([this] { window->Form_Load(); }); }
+    void init() {
+        openWindow([this] { window->Form_Load(); });
+    }
 
     // Opened at a conversion, the first category's start-up result is never told.
     void opened_at_a_conversion_it_tells_that_one_only() {
