@@ -48,8 +48,7 @@ const std::pair<Words, std::string> kArguments[] = {
     // Refused, each with one reason.
     {{"-platform=xcb"}, "usage []: option '-platform' takes its value as the next argument"},
     {{"-platform"}, "usage []: option '-platform' needs a value"},
-    {{"--user-time", "4294967296"}, "usage []: option '--user-time' takes a time: a number below 2^32"}, {{"--user-time=+1"}, "usage []: option '--user-time' takes a time: a number below 2^32"},
-    {{"--user-time", "1", "12", "in", "cm"}, "usage []: --user-time goes with a window: mensaro --show or no conversion"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
+    {{"--user-time", "4294967296"}, "usage []: option '--user-time' takes a time: a number below 2^32"}, {{"--user-time=+1"}, "usage []: option '--user-time' takes a time: a number below 2^32"}, {{"--user-time", "1", "12", "in", "cm"}, "usage []: --user-time goes with a window: mensaro --show or no conversion"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
     {{"-x", "inch", "feet"}, "usage []: unrecognized option '-x'"}, {{"--help", "12"}, "usage []: unexpected argument '12'"},
     {{"-v"}, "usage []: nothing to convert: mensaro VALUE FROM TO"}, {{"--show", "-", "in", "cm"}, "usage []: --show opens one conversion, not a stream"},
     {{"--list", "-"}, "usage []: --list takes a category, not a stream"}, {{"--show", "--list"}, "usage []: --show opens a conversion; it goes with no other job"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},

@@ -3,8 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A search client on a private bus that starts the service from the build tree, in a home of its own; a stand-in
-# `mensaro` (on PATH, and the service's window unless --program names the real one) says its arguments on stderr
-# and logs them to $MENSARO_SHOWN_LOG.
+# `mensaro` (on PATH, and the window unless --program names one) says its arguments and logs them to $MENSARO_SHOWN_LOG.
 #   desktop_session.sh [--program PATH] <build tree's app/search/share> <client command...>
 source "$(dirname "$0")/../lib.sh"
 [[ $1 == --program ]] && program=$2 && shift 2

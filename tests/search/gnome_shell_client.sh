@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# GNOME Shell, headless, as the search service's client, driven through its Eval (--unsafe-mode): a query typed on
-# a virtual keyboard in two bursts (a search, then a subsearch), the rows read, Enter pressed, and the window that
-# opens, a Wayland or (through Xwayland) an X11 client, focused and showing the conversion. Run by
-# desktop_session.sh --program <mensaro>, whose bus also stands in for the system bus the shell needs to start.
+# GNOME Shell, headless, as the search service's client, driven through its Eval (--unsafe-mode): a query typed on a
+# virtual keyboard in two bursts (a search, then a subsearch), the rows read, Enter pressed, and the window, a Wayland
+# or X11 client, focused and showing the conversion. Run by desktop_session.sh --program <mensaro>, whose bus also
+# stands in for the system bus the shell needs to start.
 #   gnome_shell_client.sh wayland|xcb
 source "$(dirname "$0")/../lib.sh"
 # Xwayland only for the X11 client, with its socket folder, which a booted system has and a fresh container may lack.
@@ -39,13 +39,13 @@ ev "type(' to cm')" >/dev/null
 wait_for 10 is "$rows" '[["30.48 Centimeter","12 Inch"]]' || fail "rows for '12 in to cm': $(ev "$rows")"
 ev 'press(imports.gi.Clutter.KEY_Return)' >/dev/null
 wait_for 10 is 'clipboard()' '"30.48"' || fail "copied: $(ev copied)"
-focused='global.display.focus_window?.get_title() ?? null'
-wait_for 30 is "$focused" '"Mensaro"' || fail "focused after Enter: $(ev "$focused")"
+wait_for 30 is 'global.display.focus_window?.get_title() ?? null' '"Mensaro"' || fail "Mensaro has not the focus after Enter"
 # The window the service started goes with the test.
 pids+=($(ev 'global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() === "Mensaro")
     .map(w => w.get_pid()).join(" ")' | tr -dc '0-9 '))
-shows() { /usr/bin/python3 -c 'import pyatspi; assert {"Result: 30.48", "From unit: Inch", "To unit: Centimeter"} <= {o.name
-    for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Mensaro" for o in pyatspi.utils.findAllDescendants(a, lambda o: True)}' 2>/dev/null; }
+shows() { /usr/bin/python3 -c 'import pyatspi; assert {"Result: 30.48", "From unit: Inch", "To unit: Centimeter"} <= {
+    o.name for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Mensaro"
+    for o in pyatspi.utils.findAllDescendants(a, lambda o: True)}' 2>/dev/null; }
 wait_for 20 shows || fail "the window does not show 12 in to cm"
 [[ $failed == 0 ]] || tail -30 "$scratch/shell.log"
 finish

@@ -73,8 +73,7 @@ def inside(program, window, helper):
     launches, log = [], os.environ["MENSARO_SHOWN_LOG"]
 
     def launched(row, what, time=0):
-        """The window started at the core's answer `row`, or plainly, and at the user's time if the caller gave one;
-        the real program reads it as that conversion."""
+        """The window started at the core's answer `row` or plainly, at the caller's time; the program reads the row."""
         words = ["--user-time", str(time)] * (time > 0) + (["--show", *row[4:]] if row else [])
         launches.append("".join(f"[{arg}]" for arg in words) or "[]")
         wait(lambda: os.path.exists(log) and len(open(log).readlines()) >= len(launches), 5)

@@ -172,12 +172,13 @@ class TestFrmTavrix : public QObject {
         said_.told = QStringList(news);
     }
 
-    void openWindow(const std::function<void()>& load) {  // a new window, which converts and tells once as it opens
+    // A new window, which converts and tells once as it opens, with Form_Load unless `load` opens it otherwise.
+    void openWindow(const std::function<void()>& load = {}) {
         window = std::make_unique<frmTavrix>();
         said_ = {.told = {QString()}};
         connect(window.get(), &frmTavrix::resultShown, this, [this] { ++said_.conversions, said_.escPending = false; });
         connect(window->announcer, &mensaro::Announcer::announced, this, [this](const QString& n) { said_.told << n; });
-        load();
+        load ? load() : window->Form_Load();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(said_.conversions, 1);
         checkInvariants();
@@ -187,9 +188,7 @@ public Q_SLOTS:
     void open(const QUrl& url) { opened.append(url); }
 
 private Q_SLOTS:
-    void init() {
-        openWindow([this] { window->Form_Load(); });
-    }
+    void init() { openWindow(); }
 
     // Opened at a conversion, the first category's start-up result is never told.
     void opened_at_a_conversion_it_tells_that_one_only() {
