@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
 
 #include "core/catalogue.h"
@@ -32,8 +33,8 @@ struct Own {
     std::string_view name;
     char letter;
 };
-constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},  {"verbose", 'v'},
-                               {"as-typed", 0}, {"show", 0},      {"complete", 0}};
+constexpr Own kOwnOptions[] = {{"help", 'h'},   {"version", 'V'}, {"list", 'l'},   {"verbose", 'v'},
+                               {"as-typed", 0}, {"show", 0},      {"complete", 0}, {"user-time", 0}};
 
 // Offered by the completion; --complete is the shell's own.
 constexpr std::string_view kOffered[] = {"--as-typed", "--help", "--list", "--show", "--verbose", "--version", "--"};
@@ -54,6 +55,15 @@ std::optional<std::string_view> OwnOption(std::string_view name) {
     for (const Own& own : kOwnOptions)
         if (name == own.name || (own.letter != 0 && name.size() == 1 && name[0] == own.letter)) return own.name;
     return std::nullopt;
+}
+
+// An X server time: a whole number that fits 32 bits, digits only.
+std::optional<std::uint32_t> ServerTime(std::string_view text) {
+    std::uint32_t time = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, time);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return time;
 }
 
 Request Refused(std::string problem) {
@@ -101,6 +111,17 @@ Request ParseArguments(std::span<const std::string_view> args) {
         }
         const auto own = OwnOption(name);
         if (!own && !Among(name, kQtFlags)) return Refused(l10n::Fill(l10n::Tr("unrecognized option %1"), {typed}));
+        if (own == "user-time") {
+            std::string_view value;
+            if (hasValue) {
+                value = arg.substr(arg.find('=') + 1);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            }
+            request.userTime = ServerTime(value);
+            if (!request.userTime) return Refused(l10n::Fill(l10n::Tr("option %1 takes a time: a number below 2^32"), {typed}));
+            continue;
+        }
         if (hasValue) return Refused(l10n::Fill(l10n::Tr("option %1 takes no value"), {typed}));
         if (!own) {
             request.toolkitOptions.push_back(arg);
@@ -140,6 +161,8 @@ Request ParseArguments(std::span<const std::string_view> args) {
     } else {
         request.job = Job::kConvert;
     }
+    if (request.userTime && request.job != Job::kWindow && !request.show)
+        return Refused("--user-time goes with a window: mensaro --show or no conversion");
     return request;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ struct Request {
     bool verbose = false;  // say which units were used
     bool asTyped = false;  // values read as the window's value box reads them
     bool show = false;     // open the window at the conversion
+    // --user-time: when the click or key that asked for the window happened,
+    // by the X server's clock, for a window manager that guards the focus.
+    std::optional<std::uint32_t> userTime;
     // Qt's own options, each with its value, for the window's toolkit.
     std::vector<std::string_view> toolkitOptions;
     std::string problem;  // kUsageError: what is wrong, in one line

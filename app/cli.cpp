@@ -49,6 +49,8 @@ constexpr char kHelp[] =
        "      --as-typed read VALUE as the window's value box does: its leading\n"
        "                 number, or 0, rather than refusing what is not a number\n"
        "      --show     open the window showing that conversion\n"
+       "      --user-time TIME  the X server time of the click or key that asked\n"
+       "                 for the window, so that it comes to the front\n"
        "  -l, --list     print each category (or one) and its units; with -v the\n"
        "                 other names each unit answers to\n"
        "  -h, --help     display this help and exit\n"
@@ -215,12 +217,14 @@ Answer RunCommandLine(std::span<const std::string_view> args, const Vocabulary& 
     switch (request.job) {
         case Job::kWindow:
             answer.toolkitOptions = request.toolkitOptions;
+            answer.userTime = request.userTime.value_or(0);
             break;
         case Job::kConvert:
             answer.status = Convert(request, words, answer.show);
             if (answer.show && answer.status == 0) {
                 answer.status.reset();
                 answer.toolkitOptions = request.toolkitOptions;
+                answer.userTime = request.userTime.value_or(0);
             }
             break;
         case Job::kStream:

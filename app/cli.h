@@ -6,6 +6,7 @@
 // option never opens a window by accident. Standard library and POSIX only.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -21,6 +22,7 @@ struct Answer {
     std::optional<int> status;
     std::optional<Conversion> show;
     std::vector<std::string_view> toolkitOptions;
+    std::uint32_t userTime = 0;  // --user-time, 0 when not given
 };
 
 // Answers the arguments after the program's name, printing what they ask for;

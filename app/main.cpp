@@ -46,10 +46,11 @@ int OpenWindow(char* program, const mensaro::Answer& answer) {
     std::vector<char*> argv{program};
     for (std::string& option : options) argv.push_back(option.data());
     argv.push_back(nullptr);
-    if (!answer.show) return entry(static_cast<int>(argv.size() - 1), argv.data(), nullptr);
+    const int count = static_cast<int>(argv.size() - 1);
+    if (!answer.show) return entry(count, argv.data(), nullptr, answer.userTime);
     const mensaro::Conversion& c = *answer.show;
     const MensaroStart start{static_cast<int>(c.from.category), c.from.position, c.to.position, c.value.c_str()};
-    return entry(static_cast<int>(argv.size() - 1), argv.data(), &start);
+    return entry(count, argv.data(), &start, answer.userTime);
 }
 
 }  // namespace

@@ -24,5 +24,7 @@ struct MensaroStart {
 // Opens the window and runs it until it closes; returns the exit status. The
 // arguments reach the toolkit, which takes its own options from them. With
 // `start`, the window comes up showing that conversion; without, as always.
-int MensaroWindowMain(int argc, char* argv[], const MensaroStart* start);
+// `userTime`: the X server time of the user's action that asked for the
+// window, or 0.
+int MensaroWindowMain(int argc, char* argv[], const MensaroStart* start, unsigned userTime);
 }

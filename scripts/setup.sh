@@ -20,7 +20,7 @@ esac
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev librsvg2-bin gettext qt6-translations-l10n
+    qt6-base-dev qt6-base-private-dev libgl-dev librsvg2-bin gettext qt6-translations-l10n
     fonts-liberation2 fontconfig qt6-wayland
 )
 if [[ $task == package || $task == test ]]; then
@@ -36,7 +36,7 @@ if [[ $task == test ]]; then
                file desktop-file-utils appstream
                lintian devscripts reuse mandoc groff-base weston
                xvfb xauth x11-utils xdotool xclip dbus-x11 libglib2.0-bin at-spi2-core python3-pyatspi orca
-               dbus-daemon python3-gi gnome-shell)
+               dbus-daemon python3-gi gnome-shell xwayland)
     if [[ $codename == bookworm ]]; then packages+=(libkf5runner-dev); else packages+=(libkf6runner-dev); fi
 fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8 fr_FR.UTF-8 es_ES.UTF-8)

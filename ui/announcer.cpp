@@ -3,7 +3,7 @@
 
 #include "ui/announcer.h"
 
-#include <QAccessible>
+#include <utility>
 
 namespace mensaro {
 
@@ -15,14 +15,28 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void Announcer::announce(const QString& message) {
+Announcer::~Announcer() { QAccessible::removeActivationObserver(this); }
+
+void Announcer::announce(const QString& message, bool asked) {
     if (message == accessibleName()) return;
     setAccessibleName(message);
     Q_EMIT announced(message);
+    unheard_ = asked && !QAccessible::isActive();
+    if (unheard_ && !std::exchange(observing_, true)) QAccessible::installActivationObserver(this);
+    say();
+}
+
+void Announcer::accessibilityActiveChanged(bool active) {
+    // The bridge turns active before it can send: say it from the event loop.
+    if (active && std::exchange(unheard_, false))
+        QMetaObject::invokeMethod(this, &Announcer::say, Qt::QueuedConnection);
+}
+
+void Announcer::say() {
     if (!QAccessible::isActive()) return;  // nobody listening: nothing to say
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The toolkit's own announcement, from the window the screen reader is in.
-    QAccessibleAnnouncementEvent event(window(), message);
+    QAccessibleAnnouncementEvent event(window(), accessibleName());
     QAccessible::updateAccessibility(&event);
 #else
     hide();

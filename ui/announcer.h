@@ -9,21 +9,33 @@
 // anew with each message.
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 #include <QWidget>
 
 namespace mensaro {
 
-class Announcer : public QWidget {
+class Announcer : public QWidget, private QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* parent);
-    // Says `message`, unless it is what was said last.
-    void announce(const QString& message);
+    ~Announcer() override;
+    // Says `message`, unless it is what was said last. A message `asked` for
+    // (a window opened at a conversion) that nobody could hear yet, as at
+    // start-up before the screen reader's bridge is up, is said once it is,
+    // unless another came since.
+    void announce(const QString& message, bool asked = false);
 
 Q_SIGNALS:
     // Each message said, whether or not a screen reader is listening.
     void announced(const QString& message);
+
+private:
+    void accessibilityActiveChanged(bool active) override;
+    void say();
+
+    bool unheard_ = false;
+    bool observing_ = false;
 };
 
 }  // namespace mensaro

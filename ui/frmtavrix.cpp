@@ -252,12 +252,12 @@ void frmTavrix::ShowText(QLabel* label, const QString& text) {
 // Each new result, as the label now shows it, is told once: to screen
 // readers, with its unit ("17.78 Centimeter"), and by resultShown. Moving the
 // result text (tmrMotion_Timer) is not news.
-void frmTavrix::PublishResult() {
+void frmTavrix::PublishResult(bool asked) {
     if (holdResult) return;
     const QString result = lblResult->text();
     lblResult->setAccessibleName(Shown(Tr("Result: %1")).arg(result));
     // TRANSLATORS: what a screen reader says of a new result: the number, then its unit ("30.48 Centimeter").
-    announcer->announce(Shown(Tr("%1 %2")).arg(result, lstTo->spokenText(lstTo->currentRow())));
+    announcer->announce(Shown(Tr("%1 %2")).arg(result, lstTo->spokenText(lstTo->currentRow())), asked);
     Q_EMIT resultShown(result);
 }
 
@@ -285,8 +285,17 @@ void frmTavrix::ShowConversion(int category, int from, int to, const QString& va
         lstTo->setCurrentRow(to);
         txtFrom->writeText(value);
     }
-    PublishResult();
+    PublishResult(true);
     SelectLen();  // the value box kept the focus, so it selected nothing itself
+}
+
+void frmTavrix::OpenAt(int category, int from, int to, const QString& value) {
+    {
+        // The first category's conversion is replaced at once: a screen reader would say both.
+        const QScopedValueRollback hold(holdResult, true);
+        Form_Load();
+    }
+    ShowConversion(category, from, to, value);
 }
 
 void frmTavrix::lstType_Click() {

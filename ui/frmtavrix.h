@@ -39,6 +39,9 @@ public:
     // Shows one conversion as if the user had chosen it: the category (an
     // index into kCategoryNames), both units' list positions, then the value.
     void ShowConversion(int category, int from, int to, const QString& value);
+    // Form_Load, then ShowConversion: the window opened at a conversion, of
+    // which only the one asked for is news.
+    void OpenAt(int category, int from, int to, const QString& value);
 
 Q_SIGNALS:
     // After every new result, with the text the result label now shows.
@@ -57,7 +60,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ShowText(QLabel* label, const QString& text);
-    void PublishResult();
+    void PublishResult(bool asked = false);
     void UpdateResultColours();
 
     // Category and unit selection.

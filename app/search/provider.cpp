@@ -67,23 +67,23 @@ QList<QVariantMap> ShellSearchProvider::GetResultMetas(const QStringList& ids) {
 }
 
 // The shell has copied the result already; the window shows where it came from.
-void ShellSearchProvider::ActivateResult(const QString& id, const QStringList& /*terms*/, uint /*timestamp*/) {
+void ShellSearchProvider::ActivateResult(const QString& id, const QStringList& /*terms*/, uint timestamp) {
     service_.Touch();
     const auto conversion = Service::Named(id);
     if (!conversion) {
         sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("Not a result of this search provider"));
-    } else if (!service_.OpenWindow(conversion)) {
+    } else if (!service_.OpenWindow(conversion, timestamp)) {
         sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
     }
 }
 
 // The application's icon beside the results: the window, at the first answer if any.
-void ShellSearchProvider::LaunchSearch(const QStringList& terms, uint /*timestamp*/) {
+void ShellSearchProvider::LaunchSearch(const QStringList& terms, uint timestamp) {
     service_.Touch();
     const std::vector<Conversion> conversions = service_.Suggestions(terms);
     std::optional<Conversion> first;
     if (!conversions.empty()) first = conversions.front();
-    if (!service_.OpenWindow(first)) sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
+    if (!service_.OpenWindow(first, timestamp)) sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
 }
 
 }  // namespace mensaro

@@ -5,6 +5,8 @@
 
 #include <QLocale>
 #include <QProcess>
+#include <array>
+#include <charconv>
 #include <chrono>
 #include <string_view>
 #include <utility>
@@ -80,11 +82,16 @@ std::optional<Conversion> Service::Named(const QString& id) {
 
 QString Service::Id(const Conversion& conversion) { return QString::fromStdString(IdOf(conversion)); }
 
-bool Service::OpenWindow(const std::optional<Conversion>& conversion) const {
+bool Service::OpenWindow(const std::optional<Conversion>& conversion, uint userTime) const {
     QStringList arguments;
+    if (userTime != 0) {
+        std::array<char, 16> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), userTime).ptr;
+        arguments << QStringLiteral("--user-time") << QString::fromLatin1(digits.data(), end - digits.data());
+    }
     if (conversion) {
-        arguments = {QStringLiteral("--show"), QString::fromStdString(conversion->value), Name(conversion->from),
-                     Name(conversion->to)};
+        arguments << QStringLiteral("--show") << QString::fromStdString(conversion->value) << Name(conversion->from)
+                  << Name(conversion->to);
     }
     QProcess window;
     window.setProgram(program_);

@@ -49,9 +49,10 @@ public:
     static QString SourceLine(const Conversion& conversion);
 
     // Starts the window as a program of its own, at the conversion or plainly:
-    // an argument list of checked values, never a shell. False when it cannot,
-    // and the caller is told kCannotStart.
-    bool OpenWindow(const std::optional<Conversion>& conversion) const;
+    // an argument list of checked values, never a shell. `userTime`: the time
+    // of the user's action, which the shell gives (0: none). False when it
+    // cannot, and the caller is told kCannotStart.
+    bool OpenWindow(const std::optional<Conversion>& conversion, uint userTime = 0) const;
     static constexpr char kCannotStart[] = "Cannot start Mensaro";
 
 Q_SIGNALS:

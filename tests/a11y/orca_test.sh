@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Mensaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What Orca says, from its speech log: each new result once, nothing while idle. Run inside session.sh.
+# What Orca says, from its speech log: each new result once, nothing while idle; a window opened at a conversion
+# says that one alone.   orca_test.sh <mensaro binary>, run inside session.sh.
 source "$(dirname "$0")/../lib.sh"
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$scratch/orca.log" 2>/dev/null | sed "s/SPEECH OUTPUT: //"; }
 # Orca logs in blocks, which a Shift's echo pushes out: all is said once that echo shows and no more came since.
@@ -49,4 +50,10 @@ key --delay 100 shift+Tab shift+Tab shift+Tab w|1.00 Grain
 sleep 3|
 ROWS
 )
+[[ ${LANG:-} == de_* ]] && centimeter=Zentimeter || centimeter=Centimeter
+before=$(spoken | wc -l)
+"$1" --show 12 in cm & pids+=($!)
+wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -q "$centimeter"' && settle
+said=$(spoken | tail -n +$((before + 1)) | grep -v shift)
+[[ $(grep -c '[0-9] [A-Z]' <<<"$said") -eq 1 && $said == *"30.48 $centimeter"* ]] || fail "--show made Orca say: $said"
 finish

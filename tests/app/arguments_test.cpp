@@ -26,6 +26,7 @@ std::string Described(const mensaro::Request& r) {
     std::string text = std::string(kJobs[static_cast<int>(r.job)]) + " [" + Joined(r.words, "|") + "]" +
                        (r.verbose ? " -v" : "") + (r.asTyped ? " --as-typed" : "") + (r.show ? " --show" : "");
     if (!r.toolkitOptions.empty()) text += " {" + Joined(r.toolkitOptions, " ") + "}";
+    if (r.userTime) text += " @" + std::to_string(*r.userTime);
     return r.problem.empty() ? text : text + ": " + r.problem;
 }
 
@@ -40,6 +41,7 @@ const std::pair<Words, std::string> kArguments[] = {
     {{"12", "in", "cm", "--verbose"}, "convert [12|in|cm] -v"}, {{"12", "-"}, "convert [12|-]"}, {{"-"}, "stream []"},
     {{"--as-typed", "-", "ft", "m"}, "stream [ft|m] --as-typed"}, {{"--show", "12", "in", "cm"}, "convert [12|in|cm] --show"},
     {{"-show", "-reverse", "1", "c", "f"}, "convert [1|c|f] --show {-reverse}"},
+    {{"--user-time", "4294967295", "--show", "12", "in", "cm"}, "convert [12|in|cm] --show @4294967295"}, {{"-user-time=0"}, "window [] @0"},
     // Our options, with one dash or two; Qt's, with their values.
     {{"-h"}, "help []"}, {{"--help", "-V"}, "help []"}, {{"-version"}, "version []"}, {{"--list"}, "list []"},
     {{"-l", "temperature"}, "list [temperature]"}, {{"--list", "-v", "-platform", "offscreen"}, "list [] -v {-platform offscreen}"},
@@ -47,7 +49,8 @@ const std::pair<Words, std::string> kArguments[] = {
     {{"--complete", "12", "-v", "na"}, "complete [12|-v|na]"},
     // Refused, each with one reason.
     {{"-platform=xcb"}, "usage []: option '-platform' takes its value as the next argument"},
-    {{"-platform"}, "usage []: option '-platform' needs a value"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
+    {{"-platform"}, "usage []: option '-platform' needs a value"},
+    {{"--user-time", "4294967296"}, "usage []: option '--user-time' takes a time: a number below 2^32"}, {{"--user-time=+1"}, "usage []: option '--user-time' takes a time: a number below 2^32"}, {{"--user-time", "1", "12", "in", "cm"}, "usage []: --user-time goes with a window: mensaro --show or no conversion"}, {{"--help=yes"}, "usage []: option '--help' takes no value"},
     {{"-x", "inch", "feet"}, "usage []: unrecognized option '-x'"}, {{"--help", "12"}, "usage []: unexpected argument '12'"},
     {{"-v"}, "usage []: nothing to convert: mensaro VALUE FROM TO"}, {{"--show", "-", "in", "cm"}, "usage []: --show opens one conversion, not a stream"},
     {{"--list", "-"}, "usage []: --list takes a category, not a stream"}, {{"--show", "--list"}, "usage []: --show opens a conversion; it goes with no other job"}, {{"-\x1b"}, "convert [-\x1b]"}, {{"--\x1b"}, "usage []: unrecognized option '--\\x1b'"},

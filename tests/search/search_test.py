@@ -72,9 +72,10 @@ def inside(program, window, helper):
 
     launches, log = [], os.environ["MENSARO_SHOWN_LOG"]
 
-    def launched(row, what):
-        """The window started at the core's answer `row`, or plainly; the real program reads it as that conversion."""
-        launches.append("".join(f"[{arg}]" for arg in ["--show", *row[4:]]) if row else "[]")
+    def launched(row, what, time=0):
+        """The window started at the core's answer `row` or plainly, at the caller's time; the program reads the row."""
+        words = ["--user-time", str(time)] * (time > 0) + (["--show", *row[4:]] if row else [])
+        launches.append("".join(f"[{arg}]" for arg in words) or "[]")
         wait(lambda: os.path.exists(log) and len(open(log).readlines()) >= len(launches), 5)
         check(open(log).read().splitlines() == launches, f"{what} starts {row}")
         if row:
@@ -130,12 +131,12 @@ def inside(program, window, helper):
     check(str(call(SHELL, "GetResultMetas", "(as)", [first[0]] * 101)).endswith(".LimitsExceeded"), "too many ids")
 
     # The window, at a conversion or plainly (KRunner's copy through Klipper is the KRunner client's to check).
-    for to, method, signature, args, row in [(SHELL, "ActivateResult", "(sasu)", (first[0], ["x"], 0), first),
+    for to, method, signature, args, row in [(SHELL, "ActivateResult", "(sasu)", (first[0], ["x"], 2**32 - 1), first),
                                              (SHELL, "LaunchSearch", "(asu)", (["12", "in"], 0), core("12 in")[0]),
-                                             (SHELL, "LaunchSearch", "(asu)", (["firefox"], 0), None),
+                                             (SHELL, "LaunchSearch", "(asu)", (["firefox"], 1), None),
                                              (RUNNER, "Run", "(ss)", (first[0], "open"), first)]:
         call(to, method, signature, *args)
-        launched(row, f"{method}{args}")
+        launched(row, f"{method}{args}", args[-1] if to == SHELL else 0)
     check(call(RUNNER, "Actions").unpack() == ([("open", "Open in Mensaro", ICON)],), "KRunner's actions")
 
     # A flood of calls at once: every one answered, by one process.

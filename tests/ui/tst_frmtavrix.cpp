@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <array>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -177,19 +178,28 @@ class TestFrmTavrix : public QObject {
         said_.told = QStringList(news);
     }
 
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-
-private Q_SLOTS:
-    void init() {
+    // A new window, which converts and tells once as it opens, with Form_Load unless `load` opens it otherwise.
+    void openWindow(const std::function<void()>& load = {}) {
         window = std::make_unique<frmTavrix>();
         said_ = {.told = {QString()}};
         connect(window.get(), &frmTavrix::resultShown, this, [this] { ++said_.conversions, said_.escPending = false; });
         connect(window->announcer, &mensaro::Announcer::announced, this, [this](const QString& n) { said_.told << n; });
-        window->Form_Load();
+        load ? load() : window->Form_Load();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(said_.conversions, 1);
         checkInvariants();
+    }
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+
+private Q_SLOTS:
+    void init() { openWindow(); }
+
+    // Opened at a conversion, the first category's start-up result is never told.
+    void opened_at_a_conversion_it_tells_that_one_only() {
+        openWindow([this] { window->OpenAt(3, 2, 1, QStringLiteral("12")); });
+        QCOMPARE(rows(), (std::array{3, 2, 1}));
     }
 
     // The design at any scale (nine rows, 9.75 points), all text fitting, the icon as installed, the result readable.
