@@ -5,10 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cctype>
+#include <variant>
 
 #include "core/catalogue.h"
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "core/quantity.h"
 #include "core/text.h"
 
 namespace mensaro {
@@ -164,6 +168,210 @@ bool LooksLikeNumber(std::string_view word) {
                              word.starts_with(kMinusSign) || HasFullwidthDigit(word));
 }
 
+// A quantity's parts and its target units, as people write them.
+
+// Hardly a query has more; the rest is refused unread.
+constexpr std::size_t kMostParts = 16;
+
+double FactorOf(UnitRef unit) {
+    return ReadFactor(TableOf(unit.category)[2 * static_cast<std::size_t>(unit.position) + 1]);
+}
+
+bool IsMark(char32_t c) { return c == '\'' || c == '"' || c == U'\u2032' || c == U'\u2033' || c == U'\u2019' || c == U'\u201D'; }
+bool IsFootMark(std::string_view unit) { return unit == "'" || unit == "\u2032" || unit == "\u2019"; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The code point that ends at `end`, or 0.
+char32_t CodePointBefore(std::string_view text, std::size_t end) {
+    std::size_t start = end;
+    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) --start;
+    if (start == 0) return 0;
+    --start;
+    const std::string_view sequence = text.substr(start, end - start);
+    return Utf8Length(sequence) == sequence.size() ? CodePoint(sequence) : 0;
+}
+
+// Where the next part's value starts after a unit's name: at a word's start,
+// after a foot or inch mark ("5'11"), or at digits right after a name ("5ft11in").
+std::size_t NextValue(std::string_view text, std::size_t from) {
+    for (std::size_t at = from; at < text.size(); ++at) {
+        const ValueRead value = ReadValue(text.substr(at));
+        if (value.length == 0 && value.problem.empty()) continue;
+        if (at == 0 || IsBlank(text[at - 1]) || IsMark(CodePointBefore(text, at))) return at;
+        if (IsLetter(text[at - 1]) && IsDigit(text[at])) {
+            std::size_t word = at;
+            while (word > 0 && IsLetter(text[word - 1])) --word;
+            const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
+            if (MatchUnit(text.substr(word, end - word)).empty()) return at;  // "m2" is a unit of its own
+        }
+    }
+    return std::string_view::npos;
+}
+
+// One unit by its name, in the category of the quantity's other parts when
+// it names none or several units anywhere.
+std::variant<UnitRef, Reading> UnitOf(std::string_view typed, std::optional<std::size_t> category) {
+    std::vector<UnitRef> units = MatchUnit(typed);
+    if (category && (units.size() != 1 || units.front().category != *category)) {
+        std::vector<UnitRef> within = MatchUnit(typed, category);
+        if (!within.empty()) units = std::move(within);
+    }
+    if (units.size() == 1) return units.front();
+    if (units.empty()) return Unknown(typed, category);
+    return Ambiguous(typed, units, {});
+}
+
+// Target units: "cm", "ft in", "feet and inches", "yd, ft, in"; nothing when
+// a word names no unit of the category or a unit comes twice.
+std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category) {
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find_first_of(" \t,", at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        if (!word.empty() && word != "&" && !(word.size() == 3 && std::tolower(word[0]) == 'a' &&
+                                              std::tolower(word[1]) == 'n' && std::tolower(word[2]) == 'd'))
+            words.push_back(word);
+        at = end + 1;
+    }
+    std::vector<UnitRef> units;
+    for (std::size_t i = 0; i < words.size();) {
+        std::size_t taken = 0;
+        // The longest run of words that names one unit: "nautical mile yd".
+        for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
+            const std::string_view name(words[i].data(), words[i + n - 1].data() + words[i + n - 1].size() - words[i].data());
+            const auto unit = UnitOf(name, category);
+            if (const UnitRef* found = std::get_if<UnitRef>(&unit); found && found->category == category) {
+                if (std::find(units.begin(), units.end(), *found) != units.end()) return {};
+                units.push_back(*found);
+                taken = n;
+            }
+        }
+        if (taken == 0) return {};
+        i += taken;
+    }
+    return units;
+}
+
+// The length of the keyword a text starts with, or 0.
+std::size_t KeywordAt(std::string_view text) {
+    const std::string_view word = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
+    if (word.size() < text.size() && IsWordKeyword(word)) return word.size();
+    for (const std::string_view mark : kMarkKeywords)
+        if (text.starts_with(mark)) return mark.size();
+    return 0;
+}
+
+// A unit and target units in one text, cut as ReadUnits cuts: "cm to ft in".
+std::optional<Reading> SeveralTargets(const std::vector<Cut>& cuts) {
+    std::optional<Reading> found;
+    int weight = 0;
+    bool another = false;
+    for (const Cut& cut : cuts) {
+        const std::vector<UnitRef> from = MatchUnit(cut.from);
+        if (from.size() != 1 || cut.weight < weight) continue;
+        std::vector<UnitRef> targets = TargetsOf(cut.to, from.front().category);
+        if (targets.size() < 2) continue;
+        Reading reading = Assembled({{"0", from.front()}}, std::move(targets));
+        if (!reading.conversion) continue;
+        reading.conversion->value.clear();
+        if (!found || cut.weight > weight) {
+            found = std::move(reading);
+            weight = cut.weight;
+            another = false;
+        } else if (found->conversion != reading.conversion) {
+            another = true;
+        }
+    }
+    if (another) return std::nullopt;
+    return found;
+}
+
+// The last part's unit and what follows it: the targets, when there are.
+struct LastUnit {
+    UnitRef unit;
+    std::vector<UnitRef> targets;
+};
+std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<std::size_t> category, bool afterFeet) {
+    // "5'11", "5'11 to cm": a number right after the foot mark is in inches.
+    if (afterFeet && (text.empty() || KeywordAt(text) > 0)) {
+        const UnitRef inch{0, 0};
+        if (text.empty()) return LastUnit{inch, {}};
+        const std::string_view rest = Trimmed(text.substr(KeywordAt(text)));
+        std::vector<UnitRef> targets = TargetsOf(rest, inch.category);
+        if (targets.empty()) return Unknown(rest, inch.category);
+        return LastUnit{inch, std::move(targets)};
+    }
+    auto alone = UnitOf(text, category);
+    if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
+    // A keyword's cut says more than a blank's: only cuts of the most telling kind that reads count.
+    std::optional<LastUnit> found;
+    int weight = 0;
+    bool another = false;
+    for (const Cut& cut : Cuts(text)) {
+        const auto from = UnitOf(cut.from, category);
+        const UnitRef* unit = std::get_if<UnitRef>(&from);
+        if (!unit || cut.weight < weight) continue;
+        std::vector<UnitRef> targets = TargetsOf(cut.to, unit->category);
+        if (targets.empty()) continue;
+        if (!found || cut.weight > weight) {
+            found = LastUnit{*unit, std::move(targets)};
+            weight = cut.weight;
+            another = false;
+        } else if (found->unit != *unit || found->targets != targets) {
+            another = true;
+        }
+    }
+    if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (found) return *std::move(found);
+    return std::get<Reading>(std::move(alone));
+}
+
+// A quantity in several parts, or with a fraction for a value: "5 ft 11 in
+// to cm", "5'11\"", "3 1/2 in mm". Nothing for a text that is neither, so
+// that its reading as a single number stands.
+std::optional<Reading> ReadMixed(std::string_view text) {
+    struct Piece {
+        std::string_view value;
+        std::string_view unit;
+    };
+    std::vector<Piece> pieces;
+    bool fraction = false;
+    for (std::size_t at = 0; at != std::string_view::npos;) {
+        if (pieces.size() == kMostParts)
+            return Failure(Fault::kUsage, "too many parts: a quantity has at most " + std::to_string(kMostParts));
+        const ValueRead value = ReadValue(text.substr(at), pieces.empty());
+        if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
+        if (value.length == 0) return std::nullopt;
+        fraction = fraction || value.fraction;
+        const std::size_t next = NextValue(text, at + value.length);
+        pieces.push_back({text.substr(at, value.length),
+                          Trimmed(text.substr(at + value.length, next == std::string_view::npos ? next : next - at - value.length))});
+        at = next;
+    }
+    if (pieces.size() == 1 && !fraction) return std::nullopt;
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i)
+        if (pieces[i].unit.empty()) return std::nullopt;  // "5 9 in": a number with a blank in it
+    // The category: that of the first unit that names one unit anywhere.
+    std::optional<std::size_t> category;
+    for (std::size_t i = 0; i + 1 < pieces.size() && !category; ++i)
+        if (const auto units = MatchUnit(pieces[i].unit); units.size() == 1) category = units.front().category;
+    std::vector<Part> parts;
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+        auto unit = UnitOf(pieces[i].unit, category);
+        if (Reading* failed = std::get_if<Reading>(&unit)) return *std::move(failed);
+        parts.push_back({std::string(pieces[i].value), std::get<UnitRef>(unit)});
+        category = category.value_or(parts.back().unit.category);
+    }
+    const std::string_view lastUnit = pieces.back().unit;
+    if (lastUnit.empty() && (pieces.size() == 1 || !IsFootMark(pieces[pieces.size() - 2].unit)))
+        return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces.back().value));
+    auto last = LastUnitOf(lastUnit, category, pieces.size() > 1 && IsFootMark(pieces[pieces.size() - 2].unit));
+    if (Reading* failed = std::get_if<Reading>(&last)) return *std::move(failed);
+    LastUnit& found = std::get<LastUnit>(last);
+    parts.push_back({std::string(pieces.back().value), found.unit});
+    return Assembled(std::move(parts), std::move(found.targets));
+}
+
 }  // namespace
 
 std::string NumberProblem(std::string_view text) {
@@ -238,17 +446,29 @@ Reading ReadUnits(std::string_view text) {
         }
     }
     if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (!found) {
+        if (std::optional<Reading> several = SeveralTargets(cuts)) return *std::move(several);
+    }
     return found ? *std::move(found) : best;
 }
 
 Reading ReadQuery(std::string_view query, ValueRule rule) { return QueryReader().Read(query, rule); }
 
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
+    Reading reading = ReadSingle(query, rule);
+    if (reading.conversion || rule == ValueRule::kAsTyped || query.size() > kLongestQuery || !IsUtf8(query))
+        return reading;
+    const std::string plain = IsAscii(query) ? std::string(query) : WithPlainBlanks(query);
+    std::optional<Reading> mixed = ReadMixed(Trimmed(plain));
+    return mixed ? *std::move(mixed) : reading;
+}
+
+Reading QueryReader::ReadSingle(std::string_view query, ValueRule rule) {
     if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
     if (!IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
     if (!IsAscii(query)) {
         const std::string plain = WithPlainBlanks(query);
-        if (plain != query) return Read(plain, rule);
+        if (plain != query) return ReadSingle(plain, rule);
     }
     const std::string_view text = Trimmed(query);
     if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
@@ -284,19 +504,120 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
     return memo_.emplace_back(std::string(units), ReadUnits(units)).second;
 }
 
+Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
+    if (parts.empty()) return Failure(Fault::kUsage, "nothing to convert");
+    const UnitRef first = parts.front().unit;
+    const std::string_view category = kCategoryNames.at(std::min(first.category, kCategoryNames.size() - 1));
+    const auto ofOtherCategory = [&](UnitRef unit) {
+        return Failure(Fault::kUsage, Shown(NameOf(first)) + " is a unit of " + std::string(category) + " and " +
+                                          Shown(NameOf(unit)) + " of " + std::string(kCategoryNames[unit.category]) +
+                                          "; all units must be of one category");
+    };
+    const auto twice = [](UnitRef unit) {
+        return Failure(Fault::kUsage, Shown(NameOf(unit)) + " comes twice: each unit goes once");
+    };
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const Part& part = parts[i];
+        if (part.unit.category != first.category) return ofOtherCategory(part.unit);
+        for (std::size_t j = 0; j < i; ++j)
+            if (parts[j].unit == part.unit) return twice(part.unit);
+        const ValueRead value = ReadValue(part.value, i == 0);
+        if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
+        if (value.length == 0 || value.length != part.value.size())
+            return Failure(Fault::kValue, Shown(part.value) + " is not a number");
+    }
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (targets[i].category != first.category) return ofOtherCategory(targets[i]);
+        for (std::size_t j = 0; j < i; ++j)
+            if (targets[j] == targets[i]) return twice(targets[i]);
+    }
+    if (category == kTemperatureCategory && (parts.size() > 1 || targets.size() > 1))
+        return Failure(Fault::kUsage, "temperatures cannot be added up or split: give one temperature and one unit");
+    std::stable_sort(targets.begin(), targets.end(), [](UnitRef a, UnitRef b) { return FactorOf(a) > FactorOf(b); });
+    Conversion conversion{parts.front().value, first, targets.empty() ? first : targets.front(), {}, {}};
+    const bool targeted = !targets.empty();
+    if (parts.size() > 1 || IsFraction(parts.front().value)) conversion.parts = std::move(parts);
+    if (targets.size() > 1) conversion.targets = std::move(targets);
+    if (targeted) return {std::move(conversion), Fault::kNone, {}, {}};
+    std::vector<Conversion> alternatives;
+    for (const UnitRef to : NamedUnits(first.category)) {
+        if (to == first && conversion.parts.size() < 2) continue;
+        alternatives.push_back(conversion);
+        alternatives.back().to = to;
+    }
+    return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(alternatives));
+}
+
+namespace {
+
+// The number a value text of a conversion is: a plain one as the value box
+// reads it, a fraction as a query does.
+double ValueOf(std::string_view value) {
+    return IsFraction(value) ? ReadValue(value).value : ReadNumber(value);
+}
+
+// The shortest text that reads back as exactly this double.
+std::string ExactText(double value) {
+    char digits[32];
+    return {digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr};
+}
+
+// The quantity in base units.
+double TotalOf(const Conversion& conversion) {
+    if (conversion.parts.empty()) return ValueOf(conversion.value) * FactorOf(conversion.from);
+    std::vector<Amount> amounts;
+    for (const Part& part : conversion.parts) amounts.push_back({ValueOf(part.value), FactorOf(part.unit)});
+    return TotalOf(amounts, conversion.parts.front().value.starts_with('-'));
+}
+
+}  // namespace
+
+Conversion ForWindow(const Conversion& conversion) {
+    if (conversion.parts.empty() && conversion.targets.empty()) return conversion;
+    Conversion single{{}, conversion.from, conversion.targets.empty() ? conversion.to : conversion.targets.back(), {}, {}};
+    if (conversion.parts.size() < 2) {
+        single.value = conversion.parts.empty() ? conversion.value : ExactText(ValueOf(conversion.value));
+        return single;
+    }
+    for (const Part& part : conversion.parts)
+        if (FactorOf(part.unit) < FactorOf(single.from)) single.from = part.unit;
+    const double value = TotalOf(conversion) / FactorOf(single.from);
+    single.value = ExactText(value);
+    return single;
+}
+
 std::string ResultOf(const Conversion& conversion) {
     const std::size_t category = conversion.from.category;
     if (category >= kCategoryNames.size()) return {};
-    return ConvertValue(TableOf(category), kCategoryNames[category], conversion.value, conversion.from.position,
-                        conversion.to.position);
+    if (conversion.targets.empty() && conversion.parts.size() < 2) {
+        const Conversion single = ForWindow(conversion);
+        return ConvertValue(TableOf(category), kCategoryNames[category], single.value, single.from.position,
+                            single.to.position);
+    }
+    const double total = TotalOf(conversion);
+    if (conversion.targets.empty()) return FormatByPattern(total / FactorOf(conversion.to), kGeneralPattern);
+    std::vector<double> factors;
+    std::vector<std::string_view> names;
+    for (const UnitRef unit : conversion.targets) {
+        factors.push_back(FactorOf(unit));
+        names.push_back(NameOf(unit));
+    }
+    return SplitText(total, factors, names);
 }
 
 std::string SourceText(const Conversion& conversion) {
-    return conversion.value + " " + std::string(NameOf(conversion.from));
+    if (conversion.parts.empty()) return conversion.value + " " + std::string(NameOf(conversion.from));
+    std::string text;
+    for (const Part& part : conversion.parts)
+        text += (text.empty() ? "" : " ") + part.value + " " + std::string(NameOf(part.unit));
+    return text;
 }
 
-std::string ResultText(const Conversion& conversion) {
-    return ResultOf(conversion) + " " + std::string(NameOf(conversion.to));
+std::string ResultText(const Conversion& conversion, std::string_view result) {
+    if (!conversion.targets.empty()) return std::string(result);
+    return std::string(result) + " " + std::string(NameOf(conversion.to));
 }
+
+std::string ResultText(const Conversion& conversion) { return ResultText(conversion, ResultOf(conversion)); }
 
 }  // namespace mensaro
