@@ -35,7 +35,9 @@ constexpr std::string_view kHelp =
     "\n"
     "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
     "                 window shows it; a VALUE such as -40 is a value, not an option\n"
-    "  QUERY          a number, a unit, perhaps to, in, as, =, > or ->, and a unit\n"
+    "  QUERY          a number, a unit, perhaps to, in, as, =, > or ->, and a unit;\n"
+    "                 the number may be a fraction (3 1/2, ½), the quantity\n"
+    "                 several parts (5 ft 11 in, 5'11\"), the unit several (ft in)\n"
     "  - [FROM TO]    convert each line of standard input (a value, or without\n"
     "                 units a query), one result a line\n"
     "  --             take what follows as VALUE FROM TO\n"
@@ -51,6 +53,7 @@ constexpr std::string_view kHelp =
     "Examples:\n"
     "  mensaro 12 in to cm          30.48\n"
     "  mensaro -v 100 fahrenheit C  100 Farenhite = 37.777778 Celsius\n"
+    "  mensaro 180 cm to ft in      5 Feet 10.8661417322835 Inch\n"
     "  printf '1\\n2.5\\n' | mensaro - ft m\n"
     "\n"
     "Units are named as the window lists them, by symbols and other names (cm,\n"
@@ -71,7 +74,7 @@ int StatusOf(const Reading& reading) {
 // What a line of results says: the result, or with -v both sides named.
 std::string Told(const Conversion& conversion, const std::string& result, bool verbose) {
     if (!verbose) return result;
-    return SourceText(conversion) + " = " + result + " " + std::string(NameOf(conversion.to));
+    return SourceText(conversion) + " = " + ResultText(conversion, result);
 }
 
 // VALUE FROM TO keeps its three words apart ("Nautical Mile" is one); any
@@ -94,14 +97,14 @@ int Convert(const Request& request, std::optional<Conversion>& show) {
     const Reading reading = Understood(request);
     if (!reading.conversion) return StatusOf(reading);
     if (request.show) {
-        show = reading.conversion;
+        show = ForWindow(*reading.conversion);
         return 0;
     }
     const std::string result = ResultOf(*reading.conversion);
     Output out("the result", true);
     out.Line(Told(*reading.conversion, result, request.verbose));
     out.Flush();
-    return out.failed() || result == kOverflowText ? kFailure : 0;
+    return out.failed() || result.starts_with(kOverflowText) ? kFailure : 0;
 }
 
 // One value a line in the units given, or one query a line. A line that is
@@ -126,7 +129,7 @@ int ConvertStream(const Request& request) {
         out.Line({});
     };
     const auto tell = [&](const Conversion& conversion, const std::string& result) {
-        overflow = overflow || result == kOverflowText;
+        overflow = overflow || result.starts_with(kOverflowText);
         out.Line(Told(conversion, result, request.verbose));
     };
     const UnitList& table = units ? TableOf(units->from.category) : TableOf(0);
@@ -144,8 +147,11 @@ int ConvertStream(const Request& request) {
             line = Trimmed(line);
         }
         Conversion conversion = *units;
-        if (request.verbose) conversion.value = line;
-        tell(conversion, ConvertValue(table, category, line, units->from.position, units->to.position));
+        if (request.verbose || !units->targets.empty()) conversion.value = line;
+        // Units in several parts take the quantity's arithmetic; one unit the window's own.
+        tell(conversion, units->targets.empty()
+                             ? ConvertValue(table, category, line, units->from.position, units->to.position)
+                             : ResultOf(conversion));
     });
     out.Flush();
     if (refused > kMostMessages) Say(Decimal(refused) + " lines in all were not converted");

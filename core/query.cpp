@@ -312,6 +312,11 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
         const UnitRef* unit = std::get_if<UnitRef>(&from);
         if (!unit || cut.weight < weight) continue;
         std::vector<UnitRef> targets = TargetsOf(cut.to, unit->category);
+        // After a keyword, what fails is the unit of another category, or the targets.
+        if (targets.empty() && cut.weight > 1 && !found && alone.index() == 1) {
+            alone = category && unit->category != *category ? std::variant<UnitRef, Reading>(*unit)
+                                                            : Unknown(cut.to, unit->category);
+        }
         if (targets.empty()) continue;
         if (!found || cut.weight > weight) {
             found = LastUnit{*unit, std::move(targets)};
@@ -323,6 +328,7 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
     }
     if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
     if (found) return *std::move(found);
+    if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
     return std::get<Reading>(std::move(alone));
 }
 
@@ -363,10 +369,16 @@ std::optional<Reading> ReadMixed(std::string_view text) {
         category = category.value_or(parts.back().unit.category);
     }
     const std::string_view lastUnit = pieces.back().unit;
-    if (lastUnit.empty() && (pieces.size() == 1 || !IsFootMark(pieces[pieces.size() - 2].unit)))
-        return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces.back().value));
-    auto last = LastUnitOf(lastUnit, category, pieces.size() > 1 && IsFootMark(pieces[pieces.size() - 2].unit));
-    if (Reading* failed = std::get_if<Reading>(&last)) return *std::move(failed);
+    const bool afterFeet = pieces.size() > 1 && IsFootMark(pieces[pieces.size() - 2].unit);
+    const auto noUnit = [&] { return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces.back().value)); };
+    if (lastUnit.empty() && !afterFeet) return noUnit();
+    auto last = LastUnitOf(lastUnit, category, afterFeet);
+    if (Reading* failed = std::get_if<Reading>(&last)) {
+        // "5 ft 11 to cm": the targets follow the number at once.
+        const std::size_t keyword = KeywordAt(lastUnit);
+        if (keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category).empty()) return noUnit();
+        return *std::move(failed);
+    }
     LastUnit& found = std::get<LastUnit>(last);
     parts.push_back({std::string(pieces.back().value), found.unit});
     return Assembled(std::move(parts), std::move(found.targets));

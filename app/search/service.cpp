@@ -69,8 +69,9 @@ QString Service::Id(const Conversion& conversion) { return QString::fromStdStrin
 bool Service::OpenWindow(const std::optional<Conversion>& conversion) const {
     QStringList arguments;
     if (conversion) {
-        arguments = {QStringLiteral("--show"), QString::fromStdString(conversion->value), Name(conversion->from),
-                     Name(conversion->to)};
+        // The window shows one value in one unit: the quantity as one number.
+        const Conversion shown = ForWindow(*conversion);
+        arguments = {QStringLiteral("--show"), QString::fromStdString(shown.value), Name(shown.from), Name(shown.to)};
     }
     QProcess window;
     window.setProgram(program_);
