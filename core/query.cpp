@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cctype>
 #include <variant>
 
@@ -568,8 +569,10 @@ double ValueOf(std::string_view value) {
     return IsFraction(value) ? ReadValue(value).value : ReadNumber(value);
 }
 
-// The shortest text that reads back as exactly this double.
+// The shortest text that reads back as exactly this double; beyond the
+// range, a number that reads as infinite again.
 std::string ExactText(double value) {
+    if (std::isinf(value)) return value < 0 ? "-1e999" : "1e999";
     char digits[32];
     return {digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr};
 }
