@@ -58,9 +58,8 @@ ValueRead Refused(std::string_view text, std::string_view why) {
 // A value without a sign: a number, n/d, w n/d, w½, ½.
 ValueRead Unsigned(std::string_view text) {
     if (const auto [length, value] = VulgarAt(text); length > 0) return {length, value, true, {}};
-    const std::string_view word = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
-    if (word.starts_with('+') || word.starts_with('-')) return {};
-    const std::size_t length = NumberLength(word);
+    if (text.starts_with('+') || text.starts_with('-')) return {};
+    const std::size_t length = NumberLength(text);  // a blank ends a number
     if (length == 0) return {};
     const std::string_view number = text.substr(0, length);
     const bool whole = DigitRun(number) == length;

@@ -171,11 +171,21 @@ bool LooksLikeNumber(std::string_view word) {
 
 // A quantity's parts and its target units, as people write them.
 
+// Assembled, for values read already.
+Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets);
+
 // Hardly a query has more; the rest is refused unread.
 constexpr std::size_t kMostParts = 16;
 
+// Read once: a quantity in parts takes several a query.
 double FactorOf(UnitRef unit) {
-    return ReadFactor(TableOf(unit.category)[2 * static_cast<std::size_t>(unit.position) + 1]);
+    static const auto factors = [] {
+        std::array<std::vector<double>, kCategoryNames.size()> all;
+        for (std::size_t c = 0; c < all.size(); ++c)
+            for (std::size_t i = 0; i < TableOf(c).size() / 2; ++i) all[c].push_back(ReadFactor(TableOf(c)[2 * i + 1]));
+        return all;
+    }();
+    return factors.at(unit.category).at(static_cast<std::size_t>(unit.position));
 }
 
 bool IsMark(char32_t c) { return c == '\'' || c == '"' || c == U'\u2032' || c == U'\u2033' || c == U'\u2019' || c == U'\u201D'; }
@@ -196,8 +206,12 @@ char32_t CodePointBefore(std::string_view text, std::size_t end) {
 // after a foot or inch mark ("5'11"), or at digits right after a name ("5ft11in").
 std::size_t NextValue(std::string_view text, std::size_t from) {
     for (std::size_t at = from; at < text.size(); ++at) {
-        const ValueRead value = ReadValue(text.substr(at));
-        if (value.length == 0 && value.problem.empty()) continue;
+        // A digit, or a point, a sign or a fraction before one; a vulgar fraction.
+        const char c = text[at];
+        const bool digitNext = at + 1 < text.size() && IsDigit(text[at + 1]);
+        if (!IsDigit(c) && !((c == '.' || c == '-' || c == '+') && digitNext) &&
+            (static_cast<unsigned char>(c) < 0x80 || !ReadValue(text.substr(at)).fraction))
+            continue;
         if (at == 0 || IsBlank(text[at - 1]) || IsMark(CodePointBefore(text, at))) return at;
         if (IsLetter(text[at - 1]) && IsDigit(text[at])) {
             std::size_t word = at;
@@ -272,7 +286,7 @@ std::optional<Reading> SeveralTargets(const std::vector<Cut>& cuts) {
         if (from.size() != 1 || cut.weight < weight) continue;
         std::vector<UnitRef> targets = TargetsOf(cut.to, from.front().category);
         if (targets.size() < 2) continue;
-        Reading reading = Assembled({{"0", from.front()}}, std::move(targets));
+        Reading reading = AssembledUnits({{"0", from.front()}}, std::move(targets));
         if (!reading.conversion) continue;
         reading.conversion->value.clear();
         if (!found || cut.weight > weight) {
@@ -333,14 +347,15 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
     return std::get<Reading>(std::move(alone));
 }
 
-// A quantity in several parts, or with a fraction for a value: "5 ft 11 in
-// to cm", "5'11\"", "3 1/2 in mm". Nothing for a text that is neither, so
-// that its reading as a single number stands.
-std::optional<Reading> ReadMixed(std::string_view text) {
-    struct Piece {
-        std::string_view value;
-        std::string_view unit;
-    };
+// A quantity in several parts, or with a fraction for a value, cut into its
+// values and the unit text after each: "5 ft 11 in to cm" -> 5 "ft", 11 "in
+// to cm". Nothing for a text that is neither, so that its reading as a
+// single number stands; a Reading for a value that is none.
+struct Piece {
+    std::string_view value;
+    std::string_view unit;
+};
+std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_view text) {
     std::vector<Piece> pieces;
     bool fraction = false;
     for (std::size_t at = 0; at != std::string_view::npos;) {
@@ -348,42 +363,92 @@ std::optional<Reading> ReadMixed(std::string_view text) {
             return Failure(Fault::kUsage, "too many parts: a quantity has at most " + std::to_string(kMostParts));
         const ValueRead value = ReadValue(text.substr(at), pieces.empty());
         if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
-        if (value.length == 0) return std::nullopt;
+        if (value.length == 0) return {};
         fraction = fraction || value.fraction;
         const std::size_t next = NextValue(text, at + value.length);
-        pieces.push_back({text.substr(at, value.length),
-                          Trimmed(text.substr(at + value.length, next == std::string_view::npos ? next : next - at - value.length))});
+        const std::size_t unitLength = next == std::string_view::npos ? next : next - at - value.length;
+        pieces.push_back({text.substr(at, value.length), Trimmed(text.substr(at + value.length, unitLength))});
         at = next;
     }
-    if (pieces.size() == 1 && !fraction) return std::nullopt;
+    if (pieces.size() == 1 && !fraction) return {};
     for (std::size_t i = 0; i + 1 < pieces.size(); ++i)
-        if (pieces[i].unit.empty()) return std::nullopt;  // "5 9 in": a number with a blank in it
+        if (pieces[i].unit.empty()) return {};  // "5 9 in": a number with a blank in it
+    return pieces;
+}
+
+}  // namespace
+
+// What the unit texts of a quantity's pieces name: a unit for each, and the
+// targets after the last. It depends on the texts alone, never the values.
+QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts) {
+    Shape shape;
     // The category: that of the first unit that names one unit anywhere.
     std::optional<std::size_t> category;
-    for (std::size_t i = 0; i + 1 < pieces.size() && !category; ++i)
-        if (const auto units = MatchUnit(pieces[i].unit); units.size() == 1) category = units.front().category;
-    std::vector<Part> parts;
-    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
-        auto unit = UnitOf(pieces[i].unit, category);
-        if (Reading* failed = std::get_if<Reading>(&unit)) return *std::move(failed);
-        parts.push_back({std::string(pieces[i].value), std::get<UnitRef>(unit)});
-        category = category.value_or(parts.back().unit.category);
+    for (std::size_t i = 0; i + 1 < texts.size() && !category; ++i)
+        if (const auto units = MatchUnit(texts[i]); units.size() == 1) category = units.front().category;
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+        auto unit = UnitOf(texts[i], category);
+        if (Reading* failed = std::get_if<Reading>(&unit)) {
+            shape.refused = *std::move(failed);
+            return shape;
+        }
+        shape.units.push_back(std::get<UnitRef>(unit));
+        category = category.value_or(shape.units.back().category);
     }
-    const std::string_view lastUnit = pieces.back().unit;
-    const bool afterFeet = pieces.size() > 1 && IsFootMark(pieces[pieces.size() - 2].unit);
-    const auto noUnit = [&] { return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces.back().value)); };
-    if (lastUnit.empty() && !afterFeet) return noUnit();
+    const std::string_view lastUnit = texts.back();
+    const bool afterFeet = texts.size() > 1 && IsFootMark(texts[texts.size() - 2]);
+    shape.unitMissing = lastUnit.empty() && !afterFeet;
+    if (shape.unitMissing) return shape;
     auto last = LastUnitOf(lastUnit, category, afterFeet);
     if (Reading* failed = std::get_if<Reading>(&last)) {
         // "5 ft 11 to cm": the targets follow the number at once.
         const std::size_t keyword = KeywordAt(lastUnit);
-        if (keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category).empty()) return noUnit();
-        return *std::move(failed);
+        shape.unitMissing = keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category).empty();
+        shape.refused = *std::move(failed);
+        return shape;
     }
     LastUnit& found = std::get<LastUnit>(last);
-    parts.push_back({std::string(pieces.back().value), found.unit});
-    return Assembled(std::move(parts), std::move(found.targets));
+    shape.units.push_back(found.unit);
+    shape.targets = std::move(found.targets);
+    return shape;
 }
+
+std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
+    auto cut = PiecesOf(text);
+    if (Reading* failed = std::get_if<Reading>(&cut)) return *std::move(failed);
+    const auto* pieces = std::get_if<std::vector<Piece>>(&cut);
+    if (!pieces) return std::nullopt;
+    // Streams repeat their wording with other numbers: the units of the last
+    // few wordings are kept, by their unit texts each ended by \x01.
+    const auto sameTexts = [pieces](std::string_view key) {
+        for (const Piece& piece : *pieces) {
+            if (!key.starts_with(piece.unit) || key.size() == piece.unit.size() || key[piece.unit.size()] != '\x01')
+                return false;
+            key.remove_prefix(piece.unit.size() + 1);
+        }
+        return key.empty();
+    };
+    const auto kept = std::find_if(shapes_.begin(), shapes_.end(), [&](const auto& s) { return sameTexts(s.first); });
+    const Shape* known = kept != shapes_.end() ? &kept->second : nullptr;
+    if (!known) {
+        std::string key;
+        std::vector<std::string_view> texts;
+        for (const Piece& piece : *pieces) {
+            texts.push_back(piece.unit);
+            key.append(piece.unit).push_back('\x01');
+        }
+        if (shapes_.size() == kRemembered) shapes_.erase(shapes_.begin());
+        known = &shapes_.emplace_back(std::move(key), ShapeOf(texts)).second;
+    }
+    const Shape& shape = *known;
+    if (shape.unitMissing) return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces->back().value));
+    if (shape.refused) return *shape.refused;
+    std::vector<Part> parts;
+    for (std::size_t i = 0; i < pieces->size(); ++i) parts.push_back({std::string((*pieces)[i].value), shape.units[i]});
+    return AssembledUnits(std::move(parts), shape.targets);  // the values are read already
+}
+
+namespace {
 
 }  // namespace
 
@@ -467,13 +532,15 @@ Reading ReadUnits(std::string_view text) {
 
 Reading ReadQuery(std::string_view query, ValueRule rule) { return QueryReader().Read(query, rule); }
 
+// A quantity in parts or with a fraction first: no unit's name has a word
+// that starts with a number, so no such text reads as a single number.
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
-    Reading reading = ReadSingle(query, rule);
-    if (reading.conversion || rule == ValueRule::kAsTyped || query.size() > kLongestQuery || !IsUtf8(query))
-        return reading;
-    const std::string plain = IsAscii(query) ? std::string(query) : WithPlainBlanks(query);
-    std::optional<Reading> mixed = ReadMixed(Trimmed(plain));
-    return mixed ? *std::move(mixed) : reading;
+    const bool ascii = IsAscii(query);
+    if (rule == ValueRule::kAsTyped || query.size() > kLongestQuery || (!ascii && !IsUtf8(query)))
+        return ReadSingle(query, rule);
+    const std::string plain = ascii ? std::string() : WithPlainBlanks(query);
+    std::optional<Reading> mixed = ReadMixed(Trimmed(plain.empty() ? query : std::string_view(plain)));
+    return mixed ? *std::move(mixed) : ReadSingle(query, rule);
 }
 
 Reading QueryReader::ReadSingle(std::string_view query, ValueRule rule) {
@@ -518,6 +585,18 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
 }
 
 Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const ValueRead value = ReadValue(parts[i].value, i == 0);
+        if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
+        if (value.length == 0 || value.length != parts[i].value.size())
+            return Failure(Fault::kValue, Shown(parts[i].value) + " is not a number");
+    }
+    return AssembledUnits(std::move(parts), std::move(targets));
+}
+
+namespace {
+
+Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets) {
     if (parts.empty()) return Failure(Fault::kUsage, "nothing to convert");
     const UnitRef first = parts.front().unit;
     const std::string_view category = kCategoryNames.at(std::min(first.category, kCategoryNames.size() - 1));
@@ -534,10 +613,6 @@ Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
         if (part.unit.category != first.category) return ofOtherCategory(part.unit);
         for (std::size_t j = 0; j < i; ++j)
             if (parts[j].unit == part.unit) return twice(part.unit);
-        const ValueRead value = ReadValue(part.value, i == 0);
-        if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
-        if (value.length == 0 || value.length != part.value.size())
-            return Failure(Fault::kValue, Shown(part.value) + " is not a number");
     }
     for (std::size_t i = 0; i < targets.size(); ++i) {
         if (targets[i].category != first.category) return ofOtherCategory(targets[i]);
@@ -549,7 +624,7 @@ Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
     std::stable_sort(targets.begin(), targets.end(), [](UnitRef a, UnitRef b) { return FactorOf(a) > FactorOf(b); });
     Conversion conversion{parts.front().value, first, targets.empty() ? first : targets.front(), {}, {}};
     const bool targeted = !targets.empty();
-    if (parts.size() > 1 || IsFraction(parts.front().value)) conversion.parts = std::move(parts);
+    if (parts.size() > 1 || ReadValue(parts.front().value).fraction) conversion.parts = std::move(parts);
     if (targets.size() > 1) conversion.targets = std::move(targets);
     if (targeted) return {std::move(conversion), Fault::kNone, {}, {}};
     std::vector<Conversion> alternatives;
@@ -561,12 +636,11 @@ Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
     return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(alternatives));
 }
 
-namespace {
-
 // The number a value text of a conversion is: a plain one as the value box
 // reads it, a fraction as a query does.
 double ValueOf(std::string_view value) {
-    return IsFraction(value) ? ReadValue(value).value : ReadNumber(value);
+    const ValueRead read = ReadValue(value);
+    return read.fraction && read.length == value.size() ? read.value : ReadNumber(value);
 }
 
 // The shortest text that reads back as exactly this double; beyond the
@@ -580,9 +654,11 @@ std::string ExactText(double value) {
 // The quantity in base units.
 double TotalOf(const Conversion& conversion) {
     if (conversion.parts.empty()) return ValueOf(conversion.value) * FactorOf(conversion.from);
-    std::vector<Amount> amounts;
-    for (const Part& part : conversion.parts) amounts.push_back({ValueOf(part.value), FactorOf(part.unit)});
-    return TotalOf(amounts, conversion.parts.front().value.starts_with('-'));
+    std::array<Amount, kMostParts> amounts{};
+    const std::size_t count = std::min(conversion.parts.size(), kMostParts);
+    for (std::size_t i = 0; i < count; ++i)
+        amounts[i] = {ValueOf(conversion.parts[i].value), FactorOf(conversion.parts[i].unit)};
+    return TotalOf(std::span(amounts).first(count), conversion.parts.front().value.starts_with('-'));
 }
 
 }  // namespace

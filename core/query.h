@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -116,6 +117,17 @@ private:
     Reading ReadSingle(std::string_view query, ValueRule rule);
     const Reading& UnitsOf(std::string_view units);
     std::vector<std::pair<std::string, Reading>> memo_;
+
+    // A quantity in parts: the units its unit texts name, or why none.
+    struct Shape {
+        std::vector<UnitRef> units;
+        std::vector<UnitRef> targets;
+        std::optional<Reading> refused;
+        bool unitMissing = false;  // the last value has no unit
+    };
+    static Shape ShapeOf(std::span<const std::string_view> texts);
+    std::optional<Reading> ReadMixed(std::string_view text);
+    std::vector<std::pair<std::string, Shape>> shapes_;
 };
 
 // The window's result text for a conversion: "30.48" for 12 Inch to Centimeter.
