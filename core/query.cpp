@@ -204,7 +204,7 @@ char32_t CodePointBefore(std::string_view text, std::size_t end) {
 
 // Where the next part's value starts after a unit's name: at a word's start,
 // after a foot or inch mark ("5'11"), or at digits right after a name ("5ft11in").
-std::size_t NextValue(std::string_view text, std::size_t from) {
+std::size_t NextValue(std::string_view text, std::size_t from, bool afterNames = true) {
     for (std::size_t at = from; at < text.size(); ++at) {
         // A digit, or a point, a sign or a fraction before one; a vulgar fraction.
         const char c = text[at];
@@ -213,7 +213,7 @@ std::size_t NextValue(std::string_view text, std::size_t from) {
             (static_cast<unsigned char>(c) < 0x80 || !ReadValue(text.substr(at)).fraction))
             continue;
         if (at == 0 || IsBlank(text[at - 1]) || IsMark(CodePointBefore(text, at))) return at;
-        if (IsLetter(text[at - 1]) && IsDigit(text[at])) {
+        if (afterNames && IsLetter(text[at - 1]) && IsDigit(text[at])) {
             std::size_t word = at;
             while (word > 0 && IsLetter(text[word - 1])) --word;
             const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
@@ -351,6 +351,20 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
 // values and the unit text after each: "5 ft 11 in to cm" -> 5 "ft", 11 "in
 // to cm". Nothing for a text that is neither, so that its reading as a
 // single number stands; a Reading for a value that is none.
+// Whether a text plainly starts a quantity in parts or a fraction: a value
+// that is a fraction, or another value after a blank or a mark. Digits right
+// after a name ("5ft11in") take a look-up to tell, left to the reading.
+bool PlainlyInParts(std::string_view text) {
+    const std::size_t sign = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
+    const std::size_t length = NumberLength(text.substr(sign));
+    const std::string_view after = text.substr(sign + length);
+    // A fraction bar, a vulgar fraction, or a blank before a value, after the
+    // first number; or no number that starts the text (perhaps "½").
+    if (length == 0 || after.starts_with('/') || (!after.empty() && static_cast<unsigned char>(after[0]) >= 0x80))
+        return true;
+    return NextValue(text, sign + length, false) != std::string_view::npos;
+}
+
 struct Piece {
     std::string_view value;
     std::string_view unit;
@@ -532,25 +546,28 @@ Reading ReadUnits(std::string_view text) {
 
 Reading ReadQuery(std::string_view query, ValueRule rule) { return QueryReader().Read(query, rule); }
 
-// A quantity in parts or with a fraction first: no unit's name has a word
-// that starts with a number, so no such text reads as a single number.
+// No unit's name has a word that starts with a number, so a text plainly in
+// parts never reads as a single number: it is read in parts at once.
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
+    if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
     const bool ascii = IsAscii(query);
-    if (rule == ValueRule::kAsTyped || query.size() > kLongestQuery || (!ascii && !IsUtf8(query)))
-        return ReadSingle(query, rule);
+    if (!ascii && !IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
     const std::string plain = ascii ? std::string() : WithPlainBlanks(query);
-    std::optional<Reading> mixed = ReadMixed(Trimmed(plain.empty() ? query : std::string_view(plain)));
-    return mixed ? *std::move(mixed) : ReadSingle(query, rule);
+    const std::string_view text = Trimmed(ascii ? query : std::string_view(plain));
+    if (rule == ValueRule::kAsTyped) return ReadSingle(text, rule);  // a value is one number, as typed
+    // A single number first, where it plainly is one: its units are kept.
+    if (!PlainlyInParts(text)) {
+        Reading reading = ReadSingle(text, rule);
+        if (reading.conversion) return reading;
+        std::optional<Reading> mixed = ReadMixed(text);
+        return mixed ? *std::move(mixed) : reading;
+    }
+    std::optional<Reading> mixed = ReadMixed(text);
+    return mixed ? *std::move(mixed) : ReadSingle(text, rule);
 }
 
-Reading QueryReader::ReadSingle(std::string_view query, ValueRule rule) {
-    if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
-    if (!IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
-    if (!IsAscii(query)) {
-        const std::string plain = WithPlainBlanks(query);
-        if (plain != query) return ReadSingle(plain, rule);
-    }
-    const std::string_view text = Trimmed(query);
+// A query's text, checked, with plain blanks and trimmed: one number.
+Reading QueryReader::ReadSingle(std::string_view text, ValueRule rule) {
     if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
     const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
     const std::size_t length = NumberLength(firstWord);
@@ -680,6 +697,9 @@ Conversion ForWindow(const Conversion& conversion) {
 std::string ResultOf(const Conversion& conversion) {
     const std::size_t category = conversion.from.category;
     if (category >= kCategoryNames.size()) return {};
+    if (conversion.targets.empty() && conversion.parts.empty())
+        return ConvertValue(TableOf(category), kCategoryNames[category], conversion.value, conversion.from.position,
+                            conversion.to.position);
     if (conversion.targets.empty() && conversion.parts.size() < 2) {
         const Conversion single = ForWindow(conversion);
         return ConvertValue(TableOf(category), kCategoryNames[category], single.value, single.from.position,

@@ -114,7 +114,7 @@ public:
 
 private:
     static constexpr std::size_t kRemembered = 16;
-    Reading ReadSingle(std::string_view query, ValueRule rule);
+    Reading ReadSingle(std::string_view text, ValueRule rule);
     const Reading& UnitsOf(std::string_view units);
     std::vector<std::pair<std::string, Reading>> memo_;
 
