@@ -81,6 +81,7 @@ Reading ReadPair(std::string_view value, std::string_view from, std::string_view
 // at a blank, or at one of the keywords to, in, as, into, =, >, ->, →. The
 // conversion it gives has an empty value.
 //   "in to cm" -> Inch, Centimeter        "ft in m" -> Feet, Meter
+//   "cm to ft in", "cm in feet and inches" -> Centimeter, to Feet and Inch
 //   "°F to °C" -> Farenhite, Celsius      "to", "in", "" -> kUsage
 Reading ReadUnits(std::string_view text);
 

@@ -13,6 +13,7 @@
 
 #include "core/catalogue.h"
 #include "core/numbertext.h"
+#include "core/quantity.h"
 #include "core/suggest.h"
 #include "core/unitnames.h"
 
@@ -281,6 +282,21 @@ std::string Oracle(const std::vector<std::pair<double, mensaro::UnitRef>>& parts
 std::string Exact(double value) {
     char digits[32];
     return {digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr};
+}
+
+TEST(ReadValue, ReadsTheHeadersExamples) {
+    const std::tuple<const char*, std::size_t, double> kValues[] = {
+        {"12 in", 2, 12}, {"1/2 in", 3, 0.5}, {"3 1/2in", 5, 3.5}, {"1½", 3, 1.5}, {"¾", 2, 0.75}, {"-2.5e1ft", 6, -25},
+        {"3 ½", 4, 3.5}, {"2⅓", 4, 2 + 1.0 / 3}, {"7\u20448", 5, 0.875}, {"+↉", 4, 0}, {"5 9", 1, 5}, {"ft", 0, 0}};
+    for (const auto& [text, length, value] : kValues) {
+        const mensaro::ValueRead read = mensaro::ReadValue(text);
+        EXPECT_TRUE(read.length == length && read.value == value && read.problem.empty()) << text;
+    }
+    for (const char* text : {"1/0", "1/2/3", "1.5/2", "1e308/1e-308", "1/", "0/0", "3 1/2.5"})
+        EXPECT_NE(mensaro::ReadValue(text).problem, "") << text;
+    EXPECT_NE(mensaro::ReadValue("-3", false).problem, "");
+    const mensaro::Amount parts[] = {{5, 12}, {-11, 1}};
+    EXPECT_EQ(mensaro::TotalOf(parts, true), -71);
 }
 
 TEST(ResultOf, AddsThePartsAndSplitsTheTargetsAsDocumented) {
