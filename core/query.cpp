@@ -374,7 +374,7 @@ std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_v
     bool fraction = false;
     for (std::size_t at = 0; at != std::string_view::npos;) {
         if (pieces.size() == kMostParts)
-            return Failure(Fault::kUsage, "too many parts: a quantity has at most " + std::to_string(kMostParts));
+            return Failure(Fault::kUsage, "too many parts for one quantity");
         const ValueRead value = ReadValue(text.substr(at), pieces.empty());
         if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
         if (value.length == 0) return {};
