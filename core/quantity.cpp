@@ -4,6 +4,8 @@
 #include "core/quantity.h"
 
 #include <algorithm>
+#include <charconv>
+#include <system_error>
 #include <cmath>
 #include <vector>
 
@@ -46,6 +48,15 @@ std::size_t SlashAt(std::string_view text) {
     return text.starts_with("\u2044") ? 3 : 0;
 }
 
+// A number as NumberLength measured it, as ReadNumber reads it; without the
+// blanks ReadNumber first drops, since it holds none.
+double NumberOf(std::string_view number) {
+    double value = 0;
+    if (number.starts_with('&') || std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc())
+        return ReadNumber(number);  // &H, &O, and beyond the range
+    return value;
+}
+
 std::size_t DigitRun(std::string_view text) {
     return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) - text.begin());
 }
@@ -70,9 +81,9 @@ ValueRead Unsigned(std::string_view text) {
         const std::string_view after = rest.substr(slash + digits);
         if (digits == 0 || SlashAt(after) > 0 || after.starts_with('.'))
             return Refused(text, "is no fraction: a fraction is a whole number, '/' and a whole number, such as 3/4");
-        const double denominator = ReadNumber(rest.substr(slash, digits));
+        const double denominator = NumberOf(rest.substr(slash, digits));
         if (denominator == 0) return Refused(text, "divides by zero");
-        return {length + slash + digits, ReadNumber(number) / denominator, true, {}};
+        return {length + slash + digits, NumberOf(number) / denominator, true, {}};
     }
     if (whole) {
         // "1½", "3 ½", "3 1/2": a whole number and a fraction.
@@ -83,10 +94,10 @@ ValueRead Unsigned(std::string_view text) {
         if (VulgarAt(after).first > 0 || (blanks > 0 && digits > 0 && SlashAt(after.substr(digits)) > 0)) {
             ValueRead part = Unsigned(after);
             if (!part.problem.empty()) return part;
-            return {length + blanks + part.length, ReadNumber(number) + part.value, true, {}};
+            return {length + blanks + part.length, NumberOf(number) + part.value, true, {}};
         }
     }
-    return {length, ReadNumber(number), false, {}};
+    return {length, NumberOf(number), false, {}};
 }
 
 }  // namespace
