@@ -7,7 +7,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cctype>
 #include <variant>
 
 #include "core/catalogue.h"
@@ -243,9 +242,8 @@ std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category) {
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of(" \t,", at), text.size());
         const std::string_view word = text.substr(at, end - at);
-        if (!word.empty() && word != "&" && !(word.size() == 3 && std::tolower(word[0]) == 'a' &&
-                                              std::tolower(word[1]) == 'n' && std::tolower(word[2]) == 'd'))
-            words.push_back(word);
+        const bool joins = word == "&" || word == "and" || word == "And" || word == "AND";
+        if (!word.empty() && !joins) words.push_back(word);
         at = end + 1;
     }
     std::vector<UnitRef> units;
