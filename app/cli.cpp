@@ -41,7 +41,9 @@ constexpr char kHelp[] =
        "  VALUE FROM TO  print VALUE converted from unit FROM to unit TO, as the\n"
        "                 window shows it; a VALUE such as -40 is a value, not an option\n"
        "  QUERY          a number, a unit and the unit wanted, perhaps with one of\n"
-       "                 %1 between them\n"
+       "                 %1 between them;\n"
+       "                 the number may be a fraction (3 1/2, ½), the quantity\n"
+       "                 several parts (5 ft 11 in, 5'11\"), the unit several (ft in)\n"
        "  - [FROM TO]    convert each line of standard input (a value, or without\n"
        "                 units a query), one result a line\n"
        "  --             take what follows as VALUE FROM TO\n"
@@ -59,6 +61,7 @@ constexpr char kHelp[] =
        "Examples:\n"
        "  mensaro 12 in to cm          30.48\n"
        "  mensaro -v 100 fahrenheit C  100 Farenhite = 37.777778 Celsius\n"
+       "  mensaro 180 cm to ft in      5 Feet 10.8661417322835 Inch\n"
        "  printf '1\\n2.5\\n' | mensaro - ft m\n"
        "\n"
        "Units are named as the window lists them, by symbols and other names (cm,\n"
@@ -86,10 +89,9 @@ int StatusOf(const Reading& reading) {
 }
 
 // What a line of results says: the result, or with -v both sides named.
-std::string Told(const Conversion& conversion, const std::string& result, bool verbose) {
+std::string Told(const Conversion& conversion, const std::string& result, bool verbose, const Vocabulary& words) {
     if (!verbose) return result;
-    return conversion.value + " " + l10n::ShownUnit(NameOf(conversion.from)) + " = " + result + " " +
-           l10n::ShownUnit(NameOf(conversion.to));
+    return SourceText(conversion, words) + " = " + ResultText(conversion, result, words);
 }
 
 // VALUE FROM TO keeps its three words apart ("Nautical Mile" is one); any
@@ -113,14 +115,14 @@ int Convert(const Request& request, const Vocabulary& words, std::optional<Conve
     const Reading reading = Understood(request, words);
     if (!reading.conversion) return StatusOf(reading);
     if (request.show) {
-        show = reading.conversion;
+        show = ForWindow(*reading.conversion);
         return 0;
     }
-    const std::string result = ResultOf(*reading.conversion);
+    const std::string result = ResultOf(*reading.conversion, words);
     Output out(Tr("the result"), true);
-    out.Line(Told(*reading.conversion, result, request.verbose));
+    out.Line(Told(*reading.conversion, result, request.verbose, words));
     out.Flush();
-    return out.failed() || result == kOverflowText ? kFailure : 0;
+    return out.failed() || result.starts_with(kOverflowText) ? kFailure : 0;
 }
 
 // One value a line in the units given, or one query a line. A line that is
@@ -146,8 +148,8 @@ int ConvertStream(const Request& request, const Vocabulary& words) {
         out.Line({});
     };
     const auto tell = [&](const Conversion& conversion, const std::string& result) {
-        overflow = overflow || result == kOverflowText;
-        out.Line(Told(conversion, result, request.verbose));
+        overflow = overflow || result.starts_with(kOverflowText);
+        out.Line(Told(conversion, result, request.verbose, words));
     };
     const UnitList& table = units ? TableOf(units->from.category) : TableOf(0);
     const std::size_t category = units ? units->from.category : 0;
@@ -157,15 +159,18 @@ int ConvertStream(const Request& request, const Vocabulary& words) {
         if (!units) {
             const Reading reading = queries.Read(line, request.asTyped ? ValueRule::kAsTyped : ValueRule::kWhole);
             if (!reading.conversion) return refuse(number, reading.message);
-            return tell(*reading.conversion, ResultOf(*reading.conversion));
+            return tell(*reading.conversion, ResultOf(*reading.conversion, words));
         }
         if (!request.asTyped) {
             if (const std::string why = NumberProblem(line); !why.empty()) return refuse(number, why);
             line = Trimmed(line);
         }
         Conversion conversion = *units;
-        if (request.verbose) conversion.value = line;
-        tell(conversion, ConvertValue(table, category, line, units->from.position, units->to.position));
+        if (request.verbose || !units->targets.empty()) conversion.value = line;
+        // Units in several parts take the quantity's arithmetic; one unit the window's own.
+        tell(conversion, units->targets.empty()
+                             ? ConvertValue(table, category, line, units->from.position, units->to.position)
+                             : ResultOf(conversion, words));
     });
     out.Flush();
     if (refused > kMostMessages) Say(Fill(Tr("%1 lines in all were not converted"), {Decimal(refused)}));

@@ -58,6 +58,15 @@ if cli:
     rows.append((f"a stream of {cli['stream_values']:,} queries (`12 in to cm`)",
                  f"{rate['query'] / 1e6:.2f} M queries/s = {cli['query_stream_ratio_to_units']:.0f}x GNU units",
                  "target 20x"))
+    if "mixed" in one:
+        cpu = cli["stream_values_per_cpu_s"]
+        rows.append(("one `mensaro 5 ft 11 in to cm` (median)",
+                     f"{one['mixed']:.1f} ms = {cli['mixed_ratio_to_units']:.2f}x GNU units "
+                     f"(`units -t '5 ft + 11 in' cm`, {one['units_mixed']:.1f} ms)", "target 0.50x"))
+        rows.append((f"a stream of {cli['stream_values']:,} queries, a third in parts (`5 ft 11 in to cm`, "
+                     "`180 cm to ft in`)",
+                     f"{rate['mixed'] / 1e6:.2f} M queries/s = {cli['mixed_stream_ratio_to_units']:.0f}x GNU units "
+                     f"given the same sums; by CPU time {cpu['mensaro mixed'] / cpu['units sums']:.0f}x", "target 20x"))
 search = load("search.json")
 if search:
     rows.append(("a search through the bus, cold (activation and answer, median)",

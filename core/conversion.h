@@ -14,6 +14,8 @@
 //                 can mean.
 //   query.h       ReadQuery() / ReadPair(): "12 in to cm" -> a Conversion, or
 //                 why not; NumberProblem(): is a value a number as a whole.
+//   quantity.h    fractions as values ("3 1/2", "½"), and the arithmetic of
+//                 quantities in parts ("5 ft 11 in", "to ft in").
 //   suggest.h     Suggest(): what the desktop's search box offers, and ids.
 //   text.h        UTF-8 checks and quoting for messages; blanks, joining.
 //   about.h       name, version, desktop id and bus names, generated from

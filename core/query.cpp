@@ -5,10 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
+#include <variant>
 
 #include "core/catalogue.h"
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "core/quantity.h"
 #include "core/text.h"
 
 namespace mensaro {
@@ -159,6 +163,300 @@ bool LooksLikeNumber(std::string_view word) {
                              word.starts_with(kMinusSign) || HasFullwidthDigit(word));
 }
 
+// A quantity's parts and its target units, as people write them.
+
+// Assembled, for values read already.
+Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets);
+
+// Hardly a query has more; the rest is refused unread.
+constexpr std::size_t kMostParts = 16;
+
+// Read once: a quantity in parts takes several a query.
+double FactorOf(UnitRef unit) {
+    static const auto factors = [] {
+        std::array<std::vector<double>, kCategoryNames.size()> all;
+        for (std::size_t c = 0; c < all.size(); ++c)
+            for (std::size_t i = 0; i < TableOf(c).size() / 2; ++i) all[c].push_back(ReadFactor(TableOf(c)[2 * i + 1]));
+        return all;
+    }();
+    return factors.at(unit.category).at(static_cast<std::size_t>(unit.position));
+}
+
+bool IsMark(char32_t c) { return c == '\'' || c == '"' || c == U'\u2032' || c == U'\u2033' || c == U'\u2019' || c == U'\u201D'; }
+bool IsFootMark(std::string_view unit) { return unit == "'" || unit == "\u2032" || unit == "\u2019"; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The code point that ends at `end`, or 0.
+char32_t CodePointBefore(std::string_view text, std::size_t end) {
+    std::size_t start = end;
+    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) --start;
+    if (start == 0) return 0;
+    --start;
+    const std::string_view sequence = text.substr(start, end - start);
+    return Utf8Length(sequence) == sequence.size() ? CodePoint(sequence) : 0;
+}
+
+// Where the next part's value starts after a unit's name: at a word's start,
+// after a foot or inch mark ("5'11"), or at digits right after a name ("5ft11in").
+std::size_t NextValue(std::string_view text, std::size_t from, bool afterNames = true) {
+    for (std::size_t at = from; at < text.size(); ++at) {
+        // A digit, or a point, a sign or a fraction before one; a vulgar fraction.
+        const char c = text[at];
+        const bool digitNext = at + 1 < text.size() && IsDigit(text[at + 1]);
+        if (!IsDigit(c) && !((c == '.' || c == '-' || c == '+') && digitNext) &&
+            (static_cast<unsigned char>(c) < 0x80 || !ReadValue(text.substr(at)).fraction))
+            continue;
+        if (at == 0 || IsBlank(text[at - 1]) || IsMark(CodePointBefore(text, at))) return at;
+        if (afterNames && IsLetter(text[at - 1]) && IsDigit(text[at])) {
+            std::size_t word = at;
+            while (word > 0 && IsLetter(text[word - 1])) --word;
+            const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
+            if (MatchUnit(text.substr(word, end - word)).empty()) return at;  // "m2" is a unit of its own
+        }
+    }
+    return std::string_view::npos;
+}
+
+// One unit by its name, in the category of the quantity's other parts when
+// it names none or several units anywhere.
+std::variant<UnitRef, Reading> UnitOf(std::string_view typed, std::optional<std::size_t> category) {
+    std::vector<UnitRef> units = MatchUnit(typed);
+    if (category && (units.size() != 1 || units.front().category != *category)) {
+        std::vector<UnitRef> within = MatchUnit(typed, category);
+        if (!within.empty()) units = std::move(within);
+    }
+    if (units.size() == 1) return units.front();
+    if (units.empty()) return Unknown(typed, category);
+    return Ambiguous(typed, units, {});
+}
+
+// Target units: "cm", "ft in", "feet and inches", "yd, ft, in"; nothing when
+// a word names no unit of the category or a unit comes twice.
+std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category) {
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find_first_of(" \t,", at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        const bool joins = word == "&" || word == "and" || word == "And" || word == "AND";
+        if (!word.empty() && !joins) words.push_back(word);
+        at = end + 1;
+    }
+    std::vector<UnitRef> units;
+    for (std::size_t i = 0; i < words.size();) {
+        std::size_t taken = 0;
+        // The longest run of words that names one unit: "nautical mile yd".
+        for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
+            const std::string_view name(words[i].data(), words[i + n - 1].data() + words[i + n - 1].size() - words[i].data());
+            const auto unit = UnitOf(name, category);
+            if (const UnitRef* found = std::get_if<UnitRef>(&unit); found && found->category == category) {
+                if (std::find(units.begin(), units.end(), *found) != units.end()) return {};
+                units.push_back(*found);
+                taken = n;
+            }
+        }
+        if (taken == 0) return {};
+        i += taken;
+    }
+    return units;
+}
+
+// The length of the keyword a text starts with, or 0.
+std::size_t KeywordAt(std::string_view text) {
+    const std::string_view word = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
+    if (word.size() < text.size() && IsWordKeyword(word)) return word.size();
+    for (const std::string_view mark : kMarkKeywords)
+        if (text.starts_with(mark)) return mark.size();
+    return 0;
+}
+
+// A unit and target units in one text, cut as ReadUnits cuts: "cm to ft in".
+std::optional<Reading> SeveralTargets(const std::vector<Cut>& cuts) {
+    std::optional<Reading> found;
+    int weight = 0;
+    bool another = false;
+    for (const Cut& cut : cuts) {
+        const std::vector<UnitRef> from = MatchUnit(cut.from);
+        if (from.size() != 1 || cut.weight < weight) continue;
+        std::vector<UnitRef> targets = TargetsOf(cut.to, from.front().category);
+        if (targets.size() < 2) continue;
+        Reading reading = AssembledUnits({{"0", from.front()}}, std::move(targets));
+        if (!reading.conversion) continue;
+        reading.conversion->value.clear();
+        if (!found || cut.weight > weight) {
+            found = std::move(reading);
+            weight = cut.weight;
+            another = false;
+        } else if (found->conversion != reading.conversion) {
+            another = true;
+        }
+    }
+    if (another) return std::nullopt;
+    return found;
+}
+
+// The last part's unit and what follows it: the targets, when there are.
+struct LastUnit {
+    UnitRef unit;
+    std::vector<UnitRef> targets;
+};
+std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<std::size_t> category, bool afterFeet) {
+    // "5'11", "5'11 to cm": a number right after the foot mark is in inches.
+    if (afterFeet && (text.empty() || KeywordAt(text) > 0)) {
+        const UnitRef inch{0, 0};
+        if (text.empty()) return LastUnit{inch, {}};
+        const std::string_view rest = Trimmed(text.substr(KeywordAt(text)));
+        std::vector<UnitRef> targets = TargetsOf(rest, inch.category);
+        if (targets.empty()) return Unknown(rest, inch.category);
+        return LastUnit{inch, std::move(targets)};
+    }
+    auto alone = UnitOf(text, category);
+    if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
+    // A keyword's cut says more than a blank's: only cuts of the most telling kind that reads count.
+    std::optional<LastUnit> found;
+    int weight = 0;
+    bool another = false;
+    for (const Cut& cut : Cuts(text)) {
+        const auto from = UnitOf(cut.from, category);
+        const UnitRef* unit = std::get_if<UnitRef>(&from);
+        if (!unit || cut.weight < weight) continue;
+        std::vector<UnitRef> targets = TargetsOf(cut.to, unit->category);
+        // After a keyword, what fails is the unit of another category, or the targets.
+        if (targets.empty() && cut.weight > 1 && !found && alone.index() == 1) {
+            alone = category && unit->category != *category ? std::variant<UnitRef, Reading>(*unit)
+                                                            : Unknown(cut.to, unit->category);
+        }
+        if (targets.empty()) continue;
+        if (!found || cut.weight > weight) {
+            found = LastUnit{*unit, std::move(targets)};
+            weight = cut.weight;
+            another = false;
+        } else if (found->unit != *unit || found->targets != targets) {
+            another = true;
+        }
+    }
+    if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (found) return *std::move(found);
+    if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
+    return std::get<Reading>(std::move(alone));
+}
+
+// A quantity in several parts, or with a fraction for a value, cut into its
+// values and the unit text after each: "5 ft 11 in to cm" -> 5 "ft", 11 "in
+// to cm". Nothing for a text that is neither, so that its reading as a
+// single number stands; a Reading for a value that is none.
+// Whether a text plainly starts a quantity in parts or a fraction: a value
+// that is a fraction, or another value after a blank or a mark. Digits right
+// after a name ("5ft11in") take a look-up to tell, left to the reading.
+bool PlainlyInParts(std::string_view text) {
+    const std::size_t sign = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
+    const std::size_t length = NumberLength(text.substr(sign));
+    const std::string_view after = text.substr(sign + length);
+    // A fraction bar, a vulgar fraction, or a blank before a value, after the
+    // first number; or no number that starts the text (perhaps "½").
+    if (length == 0 || after.starts_with('/') || (!after.empty() && static_cast<unsigned char>(after[0]) >= 0x80))
+        return true;
+    return NextValue(text, sign + length, false) != std::string_view::npos;
+}
+
+struct Piece {
+    std::string_view value;
+    std::string_view unit;
+};
+std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_view text) {
+    std::vector<Piece> pieces;
+    bool fraction = false;
+    for (std::size_t at = 0; at != std::string_view::npos;) {
+        if (pieces.size() == kMostParts)
+            return Failure(Fault::kUsage, "too many parts for one quantity");
+        const ValueRead value = ReadValue(text.substr(at), pieces.empty());
+        if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
+        if (value.length == 0) return {};
+        fraction = fraction || value.fraction;
+        const std::size_t next = NextValue(text, at + value.length);
+        const std::size_t unitLength = next == std::string_view::npos ? next : next - at - value.length;
+        pieces.push_back({text.substr(at, value.length), Trimmed(text.substr(at + value.length, unitLength))});
+        at = next;
+    }
+    if (pieces.size() == 1 && !fraction) return {};
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i)
+        if (pieces[i].unit.empty()) return {};  // "5 9 in": a number with a blank in it
+    return pieces;
+}
+
+}  // namespace
+
+// What the unit texts of a quantity's pieces name: a unit for each, and the
+// targets after the last. It depends on the texts alone, never the values.
+QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts) {
+    Shape shape;
+    // The category: that of the first unit that names one unit anywhere.
+    std::optional<std::size_t> category;
+    for (std::size_t i = 0; i + 1 < texts.size() && !category; ++i)
+        if (const auto units = MatchUnit(texts[i]); units.size() == 1) category = units.front().category;
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+        auto unit = UnitOf(texts[i], category);
+        if (Reading* failed = std::get_if<Reading>(&unit)) {
+            shape.refused = *std::move(failed);
+            return shape;
+        }
+        shape.units.push_back(std::get<UnitRef>(unit));
+        category = category.value_or(shape.units.back().category);
+    }
+    const std::string_view lastUnit = texts.back();
+    const bool afterFeet = texts.size() > 1 && IsFootMark(texts[texts.size() - 2]);
+    shape.unitMissing = lastUnit.empty() && !afterFeet;
+    if (shape.unitMissing) return shape;
+    auto last = LastUnitOf(lastUnit, category, afterFeet);
+    if (Reading* failed = std::get_if<Reading>(&last)) {
+        // "5 ft 11 to cm": the targets follow the number at once.
+        const std::size_t keyword = KeywordAt(lastUnit);
+        shape.unitMissing = keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category).empty();
+        shape.refused = *std::move(failed);
+        return shape;
+    }
+    LastUnit& found = std::get<LastUnit>(last);
+    shape.units.push_back(found.unit);
+    shape.targets = std::move(found.targets);
+    return shape;
+}
+
+std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
+    auto cut = PiecesOf(text);
+    if (Reading* failed = std::get_if<Reading>(&cut)) return *std::move(failed);
+    const auto* pieces = std::get_if<std::vector<Piece>>(&cut);
+    if (!pieces) return std::nullopt;
+    // Streams repeat their wording with other numbers: the units of the last
+    // few wordings are kept, by their unit texts each ended by \x01.
+    const auto sameTexts = [pieces](std::string_view key) {
+        for (const Piece& piece : *pieces) {
+            if (!key.starts_with(piece.unit) || key.size() == piece.unit.size() || key[piece.unit.size()] != '\x01')
+                return false;
+            key.remove_prefix(piece.unit.size() + 1);
+        }
+        return key.empty();
+    };
+    const auto kept = std::find_if(shapes_.begin(), shapes_.end(), [&](const auto& s) { return sameTexts(s.first); });
+    const Shape* known = kept != shapes_.end() ? &kept->second : nullptr;
+    if (!known) {
+        std::string key;
+        std::vector<std::string_view> texts;
+        for (const Piece& piece : *pieces) {
+            texts.push_back(piece.unit);
+            key.append(piece.unit).push_back('\x01');
+        }
+        if (shapes_.size() == kRemembered) shapes_.erase(shapes_.begin());
+        known = &shapes_.emplace_back(std::move(key), ShapeOf(texts)).second;
+    }
+    const Shape& shape = *known;
+    if (shape.unitMissing) return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces->back().value));
+    if (shape.refused) return *shape.refused;
+    std::vector<Part> parts;
+    for (std::size_t i = 0; i < pieces->size(); ++i) parts.push_back({std::string((*pieces)[i].value), shape.units[i]});
+    return AssembledUnits(std::move(parts), shape.targets);  // the values are read already
+}
+
+namespace {
+
 }  // namespace
 
 std::string NumberProblem(std::string_view text) {
@@ -235,6 +533,9 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words) {
         }
     }
     if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (!found) {
+        if (std::optional<Reading> several = SeveralTargets(cuts)) return *std::move(several);
+    }
     return found ? *std::move(found) : best;
 }
 
@@ -242,14 +543,28 @@ Reading ReadQuery(std::string_view query, ValueRule rule, const Vocabulary& word
     return QueryReader(words).Read(query, rule);
 }
 
+// No unit's name has a word that starts with a number, so a text plainly in
+// parts never reads as a single number: it is read in parts at once.
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
     if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
-    if (!IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
-    if (!IsAscii(query)) {
-        const std::string plain = WithPlainBlanks(query);
-        if (plain != query) return Read(plain, rule);
+    const bool ascii = IsAscii(query);
+    if (!ascii && !IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
+    const std::string plain = ascii ? std::string() : WithPlainBlanks(query);
+    const std::string_view text = Trimmed(ascii ? query : std::string_view(plain));
+    if (rule == ValueRule::kAsTyped) return ReadSingle(text, rule);  // a value is one number, as typed
+    // A single number first, where it plainly is one: its units are kept.
+    if (!PlainlyInParts(text)) {
+        Reading reading = ReadSingle(text, rule);
+        if (reading.conversion) return reading;
+        std::optional<Reading> mixed = ReadMixed(text);
+        return mixed ? *std::move(mixed) : reading;
     }
-    const std::string_view text = Trimmed(query);
+    std::optional<Reading> mixed = ReadMixed(text);
+    return mixed ? *std::move(mixed) : ReadSingle(text, rule);
+}
+
+// A query's text, checked, with plain blanks and trimmed: one number.
+Reading QueryReader::ReadSingle(std::string_view text, ValueRule rule) {
     if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
     const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(kBlanks), text.size()));
     const std::size_t length = NumberLength(firstWord);
@@ -283,19 +598,136 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
     return memo_.emplace_back(std::string(units), ReadUnits(units, *words_)).second;
 }
 
-std::string ResultOf(const Conversion& conversion) {
+Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const ValueRead value = ReadValue(parts[i].value, i == 0);
+        if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
+        if (value.length == 0 || value.length != parts[i].value.size())
+            return Failure(Fault::kValue, Shown(parts[i].value) + " is not a number");
+    }
+    return AssembledUnits(std::move(parts), std::move(targets));
+}
+
+namespace {
+
+Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets) {
+    if (parts.empty()) return Failure(Fault::kUsage, "nothing to convert");
+    const UnitRef first = parts.front().unit;
+    const std::string_view category = kCategoryNames.at(std::min(first.category, kCategoryNames.size() - 1));
+    const auto ofOtherCategory = [&](UnitRef unit) {
+        return Failure(Fault::kUsage, Shown(NameOf(first)) + " is a unit of " + std::string(category) + " and " +
+                                          Shown(NameOf(unit)) + " of " + std::string(kCategoryNames[unit.category]) +
+                                          "; all units must be of one category");
+    };
+    const auto twice = [](UnitRef unit) {
+        return Failure(Fault::kUsage, Shown(NameOf(unit)) + " comes twice: each unit goes once");
+    };
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const Part& part = parts[i];
+        if (part.unit.category != first.category) return ofOtherCategory(part.unit);
+        for (std::size_t j = 0; j < i; ++j)
+            if (parts[j].unit == part.unit) return twice(part.unit);
+    }
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (targets[i].category != first.category) return ofOtherCategory(targets[i]);
+        for (std::size_t j = 0; j < i; ++j)
+            if (targets[j] == targets[i]) return twice(targets[i]);
+    }
+    if (category == kTemperatureCategory && (parts.size() > 1 || targets.size() > 1))
+        return Failure(Fault::kUsage, "temperatures cannot be added up or split: give one temperature and one unit");
+    std::stable_sort(targets.begin(), targets.end(), [](UnitRef a, UnitRef b) { return FactorOf(a) > FactorOf(b); });
+    Conversion conversion{parts.front().value, first, targets.empty() ? first : targets.front(), {}, {}};
+    const bool targeted = !targets.empty();
+    if (parts.size() > 1 || ReadValue(parts.front().value).fraction) conversion.parts = std::move(parts);
+    if (targets.size() > 1) conversion.targets = std::move(targets);
+    if (targeted) return {std::move(conversion), Fault::kNone, {}, {}};
+    std::vector<Conversion> alternatives;
+    for (const UnitRef to : NamedUnits(first.category)) {
+        if (to == first && conversion.parts.size() < 2) continue;
+        alternatives.push_back(conversion);
+        alternatives.back().to = to;
+    }
+    return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(alternatives));
+}
+
+// The number a value text of a conversion is: a plain one as the value box
+// reads it, a fraction as a query does.
+double ValueOf(std::string_view value) {
+    const ValueRead read = ReadValue(value);
+    return read.fraction && read.length == value.size() ? read.value : ReadNumber(value);
+}
+
+// The shortest text that reads back as exactly this double; beyond the
+// range, a number that reads as infinite again.
+std::string ExactText(double value) {
+    if (std::isinf(value)) return value < 0 ? "-1e999" : "1e999";
+    char digits[32];
+    return {digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr};
+}
+
+// The quantity in base units.
+double TotalOf(const Conversion& conversion) {
+    if (conversion.parts.empty()) return ValueOf(conversion.value) * FactorOf(conversion.from);
+    std::array<Amount, kMostParts> amounts{};
+    const std::size_t count = std::min(conversion.parts.size(), kMostParts);
+    for (std::size_t i = 0; i < count; ++i)
+        amounts[i] = {ValueOf(conversion.parts[i].value), FactorOf(conversion.parts[i].unit)};
+    return TotalOf(std::span(amounts).first(count), conversion.parts.front().value.starts_with('-'));
+}
+
+}  // namespace
+
+Conversion ForWindow(const Conversion& conversion) {
+    if (conversion.parts.empty() && conversion.targets.empty()) return conversion;
+    Conversion single{{}, conversion.from, conversion.targets.empty() ? conversion.to : conversion.targets.back(), {}, {}};
+    if (conversion.parts.size() < 2) {
+        single.value = conversion.parts.empty() ? conversion.value : ExactText(ValueOf(conversion.value));
+        return single;
+    }
+    for (const Part& part : conversion.parts)
+        if (FactorOf(part.unit) < FactorOf(single.from)) single.from = part.unit;
+    const double value = TotalOf(conversion) / FactorOf(single.from);
+    single.value = ExactText(value);
+    return single;
+}
+
+std::string ResultOf(const Conversion& conversion, const Vocabulary& words) {
     const std::size_t category = conversion.from.category;
     if (category >= kCategoryNames.size()) return {};
-    return ConvertValue(TableOf(category), category, conversion.value, conversion.from.position,
-                        conversion.to.position);
+    if (conversion.targets.empty() && conversion.parts.empty())
+        return ConvertValue(TableOf(category), category, conversion.value, conversion.from.position,
+                            conversion.to.position);
+    if (conversion.targets.empty() && conversion.parts.size() < 2) {
+        const Conversion single = ForWindow(conversion);
+        return ConvertValue(TableOf(category), category, single.value, single.from.position,
+                            single.to.position);
+    }
+    const double total = TotalOf(conversion);
+    if (conversion.targets.empty()) return FormatByPattern(total / FactorOf(conversion.to), kGeneralPattern);
+    std::vector<double> factors;
+    std::vector<std::string_view> names;
+    for (const UnitRef unit : conversion.targets) {
+        factors.push_back(FactorOf(unit));
+        names.push_back(words.ShownName(unit));
+    }
+    return SplitText(total, factors, names);
 }
 
-std::string SourceText(const Conversion& conversion) {
-    return conversion.value + " " + std::string(NameOf(conversion.from));
+std::string SourceText(const Conversion& conversion, const Vocabulary& words) {
+    if (conversion.parts.empty()) return conversion.value + " " + std::string(words.ShownName(conversion.from));
+    std::string text;
+    for (const Part& part : conversion.parts)
+        text += (text.empty() ? "" : " ") + part.value + " " + std::string(words.ShownName(part.unit));
+    return text;
 }
 
-std::string ResultText(const Conversion& conversion) {
-    return ResultOf(conversion) + " " + std::string(NameOf(conversion.to));
+std::string ResultText(const Conversion& conversion, std::string_view result, const Vocabulary& words) {
+    if (!conversion.targets.empty()) return std::string(result);
+    return std::string(result) + " " + std::string(words.ShownName(conversion.to));
+}
+
+std::string ResultText(const Conversion& conversion, const Vocabulary& words) {
+    return ResultText(conversion, ResultOf(conversion, words), words);
 }
 
 }  // namespace mensaro

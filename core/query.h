@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,12 +18,25 @@
 
 namespace mensaro {
 
+// One part of a quantity: a value text as typed ("11", "3 1/2") and its unit.
+struct Part {
+    std::string value;
+    UnitRef unit;
+    bool operator==(const Part&) const = default;
+};
+
 // One conversion understood: a value text that is a number as a whole, and
-// two units of one category.
+// two units of one category. A quantity in several parts, or with a fraction
+// for its value, has them all in `parts` ("5 ft 11 in": 5 Feet, 11 Inch; the
+// first part's sign for the whole), `value` and `from` then the first part's.
+// A target in several units ("to ft in") has them all in `targets`, largest
+// first, and `to` is the first.
 struct Conversion {
     std::string value;
     UnitRef from;
     UnitRef to;
+    std::vector<Part> parts{};
+    std::vector<UnitRef> targets{};
     bool operator==(const Conversion&) const = default;
 };
 
@@ -68,6 +82,7 @@ Reading ReadPair(std::string_view value, std::string_view from, std::string_view
 // language's). Units are named in English or in that language. The
 // conversion it gives has an empty value.
 //   "in to cm" -> Inch, Centimeter        "ft in m" -> Feet, Meter
+//   "cm to ft in", "cm in feet and inches" -> Centimeter, to Feet and Inch
 //   "°F to °C" -> Farenhite, Celsius      "to", "in", "" -> kUsage
 //   with German names: "Zoll nach cm" -> Inch, Centimeter
 Reading ReadUnits(std::string_view text, const Vocabulary& words = Vocabulary::English());
@@ -76,12 +91,24 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words = Vocabulary::E
 inline constexpr std::size_t kLongestQuery = 256;
 
 // A whole query: a leading number, then the two units as ReadUnits reads them.
-// With kAsTyped, a first word that is no number is the value all the same.
+// The quantity may also be several parts of one category, each unit once and
+// a sign only in front, and any value a fraction; the target several units.
+// With kAsTyped, a first word that is no number is the value all the same,
+// and a value is one number.
 //   "12 in to cm", "12in cm", "100°F to °C", "12\" > cm", "-40 F = C" -> understood
-//   "12 in"  -> kNoTarget
-//   "1,5 in cm" -> kValue; with kAsTyped, "1,5" Inch to Centimeter
+//   "5 ft 11 in to cm", "5'11\" cm", "1 h 30 min to min", "3 1/2 in mm" -> understood
+//   "5'11 to cm" -> 5 Feet 11 Inch to Centimeter     "180 cm to ft in" -> to Feet and Inch
+//   "12 in", "5'11\""  -> kNoTarget
+//   "1,5 in cm", "1/0 in cm" -> kValue; with kAsTyped, "1,5" Inch to Centimeter
+//   "5 ft 3 ft", "20 °C 5 °F", "5 ft 3 s" -> kUsage
 Reading ReadQuery(std::string_view query, ValueRule rule = ValueRule::kWhole,
                   const Vocabulary& words = Vocabulary::English());
+
+// A quantity's parts and its target units, checked as a query's are: one
+// category, each unit once, no sum of temperatures, values as a query takes
+// them; the targets put largest first. No targets: kNoTarget, with the
+// conversion to each unit of the category.
+Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets);
 
 // Reads query after query, as a stream of them comes: units worded as in
 // one of the last few queries are not looked up again.
@@ -94,16 +121,44 @@ public:
 private:
     const Vocabulary* words_;
     static constexpr std::size_t kRemembered = 16;
+    Reading ReadSingle(std::string_view text, ValueRule rule);
     const Reading& UnitsOf(std::string_view units);
     std::vector<std::pair<std::string, Reading>> memo_;
+
+    // A quantity in parts: the units its unit texts name, or why none.
+    struct Shape {
+        std::vector<UnitRef> units;
+        std::vector<UnitRef> targets;
+        std::optional<Reading> refused;
+        bool unitMissing = false;  // the last value has no unit
+    };
+    static Shape ShapeOf(std::span<const std::string_view> texts);
+    std::optional<Reading> ReadMixed(std::string_view text);
+    std::vector<std::pair<std::string, Shape>> shapes_;
 };
 
 // The window's result text for a conversion: "30.48" for 12 Inch to Centimeter.
-std::string ResultOf(const Conversion& conversion);
+// A target in several units names them (quantity.h has the arithmetic).
+//   5 Feet 11 Inch to Centimeter -> "180.34"
+//   180 Centimeter to Feet, Inch -> "5 Feet 10.8661417322835 Inch"
+// The units are named as the vocabulary's language shows them; the digits
+// are the same in every language.
+std::string ResultOf(const Conversion& conversion, const Vocabulary& words = Vocabulary::English());
 
-// What was converted and what came out, with the units' list names.
+// What was converted and what came out, with the units' names as the
+// vocabulary's language shows them (the list names in English).
 //   12 Inch to Centimeter -> "12 Inch", "30.48 Centimeter"
-std::string SourceText(const Conversion& conversion);
-std::string ResultText(const Conversion& conversion);
+//   5 Feet 11 Inch to Feet, Inch -> "5 Feet 11 Inch", "5 Feet 11.00 Inch"
+std::string SourceText(const Conversion& conversion, const Vocabulary& words = Vocabulary::English());
+std::string ResultText(const Conversion& conversion, const Vocabulary& words = Vocabulary::English());
+std::string ResultText(const Conversion& conversion, std::string_view result,
+                       const Vocabulary& words = Vocabulary::English());
+
+// The conversion as the window can show it, one value in one unit to one
+// unit: a quantity in several parts in its smallest unit, a fraction as the
+// number it is, a target in several units as its smallest.
+//   5 Feet 11 Inch to Centimeter -> "71" Inch to Centimeter
+//   1/2 Inch to Feet, Inch       -> "0.5" Inch to Inch
+Conversion ForWindow(const Conversion& conversion);
 
 }  // namespace mensaro

@@ -100,6 +100,51 @@ std::vector<Conversion> EachVariant(const std::vector<Conversion>& alternatives)
     return AreVariants(found) ? found : std::vector<Conversion>();
 }
 
+// A distance in feet or inches, or a time in hours, with no target of its
+// own: feet and inches, or hours and minutes, are likely too.
+std::optional<Conversion> SplitTarget(const Conversion& source) {
+    constexpr UnitRef kFeet{0, 1}, kInch{0, 0}, kHour{5, 2}, kMinute{5, 1};
+    Conversion split = source;
+    if (source.from == kFeet || source.from == kInch)
+        split.targets = {kFeet, kInch};
+    else if (source.from == kHour)
+        split.targets = {kHour, kMinute};
+    else
+        return std::nullopt;
+    split.to = split.targets.front();
+    return split;
+}
+
+// Ids of a quantity in parts or with a fraction, or of targets in several
+// units: each value and its unit, then each target.
+//   5 Feet 11 Inch to Centimeter -> "5|Feet|11|Inch|Centimeter"
+std::optional<Conversion> FromPartsId(std::string_view id) {
+    std::vector<std::string_view> fields;
+    for (std::size_t at = 0; at <= id.size();) {
+        const std::size_t end = std::min(id.find(kIdSeparator, at), id.size());
+        fields.push_back(id.substr(at, end - at));
+        at = end + 1;
+    }
+    std::vector<Part> parts;
+    std::size_t i = 0;
+    for (; i + 1 < fields.size() && !UnitNamed(fields[i]); i += 2) {
+        const auto unit = UnitNamed(fields[i + 1]);
+        if (!unit) return std::nullopt;
+        parts.push_back({std::string(fields[i]), *unit});
+    }
+    std::vector<UnitRef> targets;
+    for (; i < fields.size(); ++i) {
+        const auto unit = UnitNamed(fields[i]);
+        if (!unit) return std::nullopt;
+        targets.push_back(*unit);
+    }
+    if (parts.empty() || targets.empty()) return std::nullopt;
+    Reading reading = Assembled(std::move(parts), std::move(targets));
+    // Only the id the core itself writes for it: targets in order, one form for a value.
+    if (!reading.conversion || IdOf(*reading.conversion) != id) return std::nullopt;
+    return reading.conversion;
+}
+
 }  // namespace
 
 std::vector<Conversion> Suggest(std::string_view query, bool decimalComma, const Vocabulary& words) {
@@ -114,31 +159,51 @@ std::vector<Conversion> Suggest(std::string_view query, bool decimalComma, const
         found = reading.alternatives;
     else if (reading.fault == Fault::kAmbiguous)
         found = EachVariant(reading.alternatives);
-    else if (reading.fault == Fault::kNoTarget)
+    else if (reading.fault == Fault::kNoTarget && !reading.alternatives.empty()) {
         found = LikelyTargets(reading.alternatives);
-    std::erase_if(found, [](const Conversion& c) { return ResultOf(c) == kOverflowText; });
+        if (const auto split = SplitTarget(reading.alternatives.front())) {
+            found.resize(std::min(found.size(), kLikelyTargets - 1));
+            found.push_back(*split);
+        }
+    }
+    std::erase_if(found, [](const Conversion& c) { return ResultOf(c).starts_with(kOverflowText); });
     found.resize(std::min(found.size(), kMostSuggestions));
     return found;
 }
 
 std::string IdOf(const Conversion& conversion) {
+    if (!conversion.parts.empty() || !conversion.targets.empty()) {
+        std::string id;
+        for (const Part& part : conversion.parts)
+            id += part.value + kIdSeparator + std::string(NameOf(part.unit)) + kIdSeparator;
+        if (conversion.parts.empty())
+            id += conversion.value + kIdSeparator + std::string(NameOf(conversion.from)) + kIdSeparator;
+        for (const UnitRef unit : conversion.targets.empty() ? std::vector<UnitRef>{conversion.to} : conversion.targets)
+            id += std::string(NameOf(unit)) + kIdSeparator;
+        id.pop_back();
+        return id;
+    }
     return conversion.value + kIdSeparator + std::string(NameOf(conversion.from)) + kIdSeparator +
            std::string(NameOf(conversion.to));
 }
 
 std::optional<Conversion> FromId(std::string_view id) {
     if (id.size() > kLongestQuery || !IsUtf8(id)) return std::nullopt;
+    std::optional<Conversion> conversion;
     const auto first = id.find(kIdSeparator);
     const auto second = id.find(kIdSeparator, first == std::string_view::npos ? id.size() : first + 1);
-    if (second == std::string_view::npos || id.find(kIdSeparator, second + 1) != std::string_view::npos)
-        return std::nullopt;
     const std::string_view value = id.substr(0, first);
-    const auto from = UnitNamed(id.substr(first + 1, second - first - 1));
-    const auto to = UnitNamed(id.substr(second + 1));
-    if (!from || !to || from->category != to->category || value != Trimmed(value) || !NumberProblem(value).empty())
-        return std::nullopt;
-    Conversion conversion{std::string(value), *from, *to};
-    if (ResultOf(conversion) == kOverflowText) return std::nullopt;  // never offered, so never chosen
+    if (second != std::string_view::npos && id.find(kIdSeparator, second + 1) == std::string_view::npos &&
+        NumberProblem(value).empty()) {
+        const auto from = UnitNamed(id.substr(first + 1, second - first - 1));
+        const auto to = UnitNamed(id.substr(second + 1));
+        if (!from || !to || from->category != to->category || value != Trimmed(value)) return std::nullopt;
+        conversion = Conversion{std::string(value), *from, *to};
+    } else {
+        conversion = FromPartsId(id);
+    }
+    // Never offered, so never chosen.
+    if (!conversion || ResultOf(*conversion).starts_with(kOverflowText)) return std::nullopt;
     return conversion;
 }
 

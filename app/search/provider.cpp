@@ -55,8 +55,8 @@ QList<QVariantMap> ShellSearchProvider::GetResultMetas(const QStringList& ids) {
         }
         metas.append(QVariantMap{
             {QStringLiteral("id"), id},
-            {QStringLiteral("name"), Service::ResultLine(*conversion)},
-            {QStringLiteral("description"), Service::SourceLine(*conversion)},
+            {QStringLiteral("name"), service_.ResultLine(*conversion)},
+            {QStringLiteral("description"), service_.SourceLine(*conversion)},
             // A plain string: the shell reads it as an icon name.
             {QStringLiteral("icon"), QString::fromLatin1(kApplicationId)},
             // The shell itself copies this when the result is picked.

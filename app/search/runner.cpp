@@ -75,10 +75,10 @@ QList<RemoteMatch> Runner::Match(const QString& query) {
     double relevance = 1.0;
     for (const Conversion& conversion : service_.Suggestions(query)) {
         const QVariantMap properties{
-            {QStringLiteral("subtext"), Service::SourceLine(conversion)},
+            {QStringLiteral("subtext"), service_.SourceLine(conversion)},
             {QStringLiteral("actions"), QStringList{kOpenAction}},
         };
-        matches.append({Service::Id(conversion), Service::ResultLine(conversion), QString::fromLatin1(kApplicationId),
+        matches.append({Service::Id(conversion), service_.ResultLine(conversion), QString::fromLatin1(kApplicationId),
                         kExactMatch, relevance, properties});
         relevance -= kRelevanceStep;
     }

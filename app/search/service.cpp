@@ -90,8 +90,9 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion, uint userT
         arguments << QStringLiteral("--user-time") << QString::fromLatin1(digits.data(), end - digits.data());
     }
     if (conversion) {
-        arguments << QStringLiteral("--show") << QString::fromStdString(conversion->value) << Name(conversion->from)
-                  << Name(conversion->to);
+        // The window shows one value in one unit: the quantity as one number.
+        const Conversion shown = ForWindow(*conversion);
+        arguments = {QStringLiteral("--show"), QString::fromStdString(shown.value), Name(shown.from), Name(shown.to)};
     }
     QProcess window;
     window.setProgram(program_);
@@ -103,12 +104,12 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion, uint userT
     return window.startDetached();
 }
 
-QString Service::ResultLine(const Conversion& conversion) {
-    return QString::fromStdString(ResultOf(conversion)) + u' ' + Shown(conversion.to);
+QString Service::ResultLine(const Conversion& conversion) const {
+    return QString::fromStdString(ResultText(conversion, words_));
 }
 
-QString Service::SourceLine(const Conversion& conversion) {
-    return QString::fromStdString(conversion.value) + u' ' + Shown(conversion.from);
+QString Service::SourceLine(const Conversion& conversion) const {
+    return QString::fromStdString(SourceText(conversion, words_));
 }
 
 }  // namespace mensaro

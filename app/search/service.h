@@ -45,8 +45,8 @@ public:
 
     // A conversion's lines in the user's language: "30.48 Zentimeter" under
     // "12 Zoll"; the digits as everywhere.
-    static QString ResultLine(const Conversion& conversion);
-    static QString SourceLine(const Conversion& conversion);
+    QString ResultLine(const Conversion& conversion) const;
+    QString SourceLine(const Conversion& conversion) const;
 
     // Starts the window as a program of its own, at the conversion or plainly:
     // an argument list of checked values, never a shell. `userTime`: the time

@@ -42,6 +42,12 @@ done <<'ROWS'
 0|30.48|||12|in|cm
 0|-40.00|||-40 F|=|C
 0|12 Inch = 30.48 Centimeter|||-v|12|in|to|cm
+0|180.34|||5'11"|to|cm
+0|180 Centimeter = 5 Feet 10.8661417322835 Inch|||-v|180|cm|in|feet|and|inches
+1|1 Hour 30 Minute = 90.00 Minute\n71.99999999999999 Inch = 6 Feet 0.00 Inch\n½ Inch = 12.70 Millimeter|mensaro: line 4: 'Feet' comes twice: each unit goes once|1 h 30 min to min\n71.99999999999999 in to ft in\n½ in to mm\n5 ft 3 ft\n|-v|-
+0|1 Hour 30.00 Minute\n-0 Hour 0.001 Minute||90\n-0.001\n|-|min|to|h|min
+2||mensaro: 'Feet' comes twice: each unit goes once||5|ft|3|ft|to|cm
+1||mensaro: '1/0' divides by zero||1/0|in|to|cm
 1|Overflow|||1E308|Mile|Inch
 1||mensaro: '-' is not a number||--|-|inch|cm
 2||mensaro: unit 'pint' is ambiguous: it could be Pint UK, Pint US Dry or Pint US Liquid||1|pint|to|l

@@ -95,6 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const mensaro::Reading reading = mensaro::ReadQuery(value, mensaro::ValueRule::kWhole, *words);
         assert(reading.conversion.has_value() == (reading.fault == mensaro::Fault::kNone));
         assert(reading.conversion.has_value() == reading.message.empty());
+        // A quantity in parts, a fraction, targets in several units: a result, and one value the window can show.
+        if (reading.conversion) {
+            const std::string result = mensaro::ResultText(*reading.conversion, *words);
+            assert(!result.empty() && (result[0] == '-' || result[0] == 'O' || (result[0] >= '0' && result[0] <= '9')));
+            const mensaro::Conversion single = mensaro::ForWindow(*reading.conversion);
+            assert(single.parts.empty() && single.targets.empty() && mensaro::NumberProblem(single.value).empty());
+        }
         for (const mensaro::Conversion& offered : mensaro::Suggest(value, false, *words))
             assert(mensaro::FromId(mensaro::IdOf(offered)) == offered);
     }

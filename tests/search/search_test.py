@@ -21,10 +21,12 @@ SECRET = "hunter2"  # stands for a password typed into the search box
 QUERIES = [("12 in to cm", True), ("12 in", True), ("1 pint to l", True), ("100°F to °C", True),
            ("-40 F in C", True), ("firefox", False), ("1 to gram", False), ("12", False), ("60 mph to km/h", False),
            (f"{SECRET} 12 in to cm", False), ("12 in to cm\x07", None), ("\x1b[31m12 in\tto cm", None),
-           ("12 in to cm " + "x" * 10000, False), ("1" * 10000, False)]
+           ("12 in to cm " + "x" * 10000, False), ("1" * 10000, False), ("5'11\"", True), ("180 cm to ft in", True),
+           ("½ in to mm", True), ("1 h 30 min to min", True), ("5 ft 3 ft", False)]
 # Ids the core never makes: each gets an error, and nothing starts.
 FORGED = ["", "x", "12|Inch", "12|Inch|Celsius", "12|Inch|Centimeter|", "12|Inch|Centimeter\n$(touch x)",
-          "NaN|Inch|Centimeter", f"{SECRET}|Inch|Centimeter", "1" * 10000 + "|Inch|Centimeter"]
+          "NaN|Inch|Centimeter", f"{SECRET}|Inch|Centimeter", "1" * 10000 + "|Inch|Centimeter", "5|Feet|5|Feet|Inch",
+          "180|Centimeter|Inch|Feet", "1/0|Inch|Centimeter", "5|Feet|-11|Inch|Centimeter"]
 INVALID = "org.freedesktop.DBus.Error.InvalidArgs"
 
 
@@ -78,7 +80,7 @@ def inside(program, window, helper):
         launches.append("".join(f"[{arg}]" for arg in words) or "[]")
         wait(lambda: os.path.exists(log) and len(open(log).readlines()) >= len(launches), 5)
         check(open(log).read().splitlines() == launches, f"{what} starts {row}")
-        if row:
+        if row and row[0].count("|") == 2:  # a quantity in parts shows as one number in the window
             out = subprocess.run([window, "-v", *row[4:]], capture_output=True, text=True).stdout
             check(out == f"{row[2]} = {row[1]}\n", f"mensaro reads {row[4:]}")
 
@@ -134,6 +136,8 @@ def inside(program, window, helper):
     for to, method, signature, args, row in [(SHELL, "ActivateResult", "(sasu)", (first[0], ["x"], 2**32 - 1), first),
                                              (SHELL, "LaunchSearch", "(asu)", (["12", "in"], 0), core("12 in")[0]),
                                              (SHELL, "LaunchSearch", "(asu)", (["firefox"], 1), None),
+                                             (SHELL, "ActivateResult", "(sasu)", (core("5'11\"")[2][0], [], 0),
+                                              core("5'11\"")[2]),
                                              (RUNNER, "Run", "(ss)", (first[0], "open"), first)]:
         call(to, method, signature, *args)
         launched(row, f"{method}{args}", args[-1] if to == SHELL else 0)

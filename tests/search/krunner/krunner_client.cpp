@@ -64,6 +64,13 @@ private Q_SLOTS:
         const QList<KR::QueryMatch> found = type(QStringLiteral("12 in to cm"));
         QCOMPARE(found.size(), 1);
         QCOMPARE(found[0].text() + '|' + found[0].subtext(), QStringLiteral("30.48 Centimeter|12 Inch"));
+        // A fraction passes the pattern too, and a quantity in parts is answered.
+        for (const auto& [query, row] : {std::pair{"½ in to mm", "12.70 Millimeter|½ Inch"},
+                                         {"5'11\" to ft in", "5 Feet 11.00 Inch|5 Feet 11 Inch"}}) {
+            const QList<KR::QueryMatch> matches = type(QString::fromUtf8(query));
+            QCOMPARE(matches.size(), 1);
+            QCOMPARE(matches[0].text() + '|' + matches[0].subtext(), QString::fromUtf8(row));
+        }
         QVERIFY(bus.registerService(QStringLiteral("org.kde.klipper")));
         manager.run(found[0]);
         QTRY_COMPARE_WITH_TIMEOUT(klipper.received, QStringList{QStringLiteral("30.48")}, 10000);
