@@ -198,7 +198,7 @@ char32_t CodePointBefore(std::string_view text, std::size_t end) {
 
 // Where the next part's value starts after a unit's name: at a word's start,
 // after a foot or inch mark ("5'11"), or at digits right after a name ("5ft11in").
-std::size_t NextValue(std::string_view text, std::size_t from, bool afterNames = true) {
+std::size_t NextValue(std::string_view text, std::size_t from, const Vocabulary& words, bool afterNames = true) {
     for (std::size_t at = from; at < text.size(); ++at) {
         // A digit, or a point, a sign or a fraction before one; a vulgar fraction.
         const char c = text[at];
@@ -211,7 +211,7 @@ std::size_t NextValue(std::string_view text, std::size_t from, bool afterNames =
             std::size_t word = at;
             while (word > 0 && IsLetter(text[word - 1])) --word;
             const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
-            if (MatchUnit(text.substr(word, end - word)).empty()) return at;  // "m2" is a unit of its own
+            if (MatchUnit(text.substr(word, end - word), std::nullopt, words).empty()) return at;  // "m2" is a unit of its own
         }
     }
     return std::string_view::npos;
@@ -219,20 +219,21 @@ std::size_t NextValue(std::string_view text, std::size_t from, bool afterNames =
 
 // One unit by its name, in the category of the quantity's other parts when
 // it names none or several units anywhere.
-std::variant<UnitRef, Reading> UnitOf(std::string_view typed, std::optional<std::size_t> category) {
-    std::vector<UnitRef> units = MatchUnit(typed);
+std::variant<UnitRef, Reading> UnitOf(std::string_view typed, std::optional<std::size_t> category,
+                                      const Vocabulary& words) {
+    std::vector<UnitRef> units = MatchUnit(typed, std::nullopt, words);
     if (category && (units.size() != 1 || units.front().category != *category)) {
-        std::vector<UnitRef> within = MatchUnit(typed, category);
+        std::vector<UnitRef> within = MatchUnit(typed, category, words);
         if (!within.empty()) units = std::move(within);
     }
     if (units.size() == 1) return units.front();
     if (units.empty()) return Unknown(typed, category);
-    return Ambiguous(typed, units, {});
+    return Ambiguous(typed, units, {}, words);
 }
 
 // Target units: "cm", "ft in", "feet and inches", "yd, ft, in"; nothing when
 // a word names no unit of the category or a unit comes twice.
-std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category) {
+std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category, const Vocabulary& vocabulary) {
     std::vector<std::string_view> words;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of(" \t,", at), text.size());
@@ -247,7 +248,7 @@ std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category) {
         // The longest run of words that names one unit: "nautical mile yd".
         for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
             const std::string_view name(words[i].data(), words[i + n - 1].data() + words[i + n - 1].size() - words[i].data());
-            const auto unit = UnitOf(name, category);
+            const auto unit = UnitOf(name, category, vocabulary);
             if (const UnitRef* found = std::get_if<UnitRef>(&unit); found && found->category == category) {
                 if (std::find(units.begin(), units.end(), *found) != units.end()) return {};
                 units.push_back(*found);
@@ -261,23 +262,23 @@ std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category) {
 }
 
 // The length of the keyword a text starts with, or 0.
-std::size_t KeywordAt(std::string_view text) {
+std::size_t KeywordAt(std::string_view text, const Vocabulary& words) {
     const std::string_view word = text.substr(0, std::min(text.find_first_of(" \t"), text.size()));
-    if (word.size() < text.size() && IsWordKeyword(word)) return word.size();
-    for (const std::string_view mark : kMarkKeywords)
+    if (word.size() < text.size() && words.IsKeyword(word)) return word.size();
+    for (const std::string& mark : words.Marks())
         if (text.starts_with(mark)) return mark.size();
     return 0;
 }
 
 // A unit and target units in one text, cut as ReadUnits cuts: "cm to ft in".
-std::optional<Reading> SeveralTargets(const std::vector<Cut>& cuts) {
+std::optional<Reading> SeveralTargets(const std::vector<Cut>& cuts, const Vocabulary& words) {
     std::optional<Reading> found;
     int weight = 0;
     bool another = false;
     for (const Cut& cut : cuts) {
-        const std::vector<UnitRef> from = MatchUnit(cut.from);
+        const std::vector<UnitRef> from = MatchUnit(cut.from, std::nullopt, words);
         if (from.size() != 1 || cut.weight < weight) continue;
-        std::vector<UnitRef> targets = TargetsOf(cut.to, from.front().category);
+        std::vector<UnitRef> targets = TargetsOf(cut.to, from.front().category, words);
         if (targets.size() < 2) continue;
         Reading reading = AssembledUnits({{"0", from.front()}}, std::move(targets));
         if (!reading.conversion) continue;
@@ -299,27 +300,28 @@ struct LastUnit {
     UnitRef unit;
     std::vector<UnitRef> targets;
 };
-std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<std::size_t> category, bool afterFeet) {
+std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<std::size_t> category, bool afterFeet,
+                                           const Vocabulary& words) {
     // "5'11", "5'11 to cm": a number right after the foot mark is in inches.
-    if (afterFeet && (text.empty() || KeywordAt(text) > 0)) {
+    if (afterFeet && (text.empty() || KeywordAt(text, words) > 0)) {
         const UnitRef inch{0, 0};
         if (text.empty()) return LastUnit{inch, {}};
-        const std::string_view rest = Trimmed(text.substr(KeywordAt(text)));
-        std::vector<UnitRef> targets = TargetsOf(rest, inch.category);
+        const std::string_view rest = Trimmed(text.substr(KeywordAt(text, words)));
+        std::vector<UnitRef> targets = TargetsOf(rest, inch.category, words);
         if (targets.empty()) return Unknown(rest, inch.category);
         return LastUnit{inch, std::move(targets)};
     }
-    auto alone = UnitOf(text, category);
+    auto alone = UnitOf(text, category, words);
     if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
     // A keyword's cut says more than a blank's: only cuts of the most telling kind that reads count.
     std::optional<LastUnit> found;
     int weight = 0;
     bool another = false;
-    for (const Cut& cut : Cuts(text)) {
-        const auto from = UnitOf(cut.from, category);
+    for (const Cut& cut : Cuts(text, words)) {
+        const auto from = UnitOf(cut.from, category, words);
         const UnitRef* unit = std::get_if<UnitRef>(&from);
         if (!unit || cut.weight < weight) continue;
-        std::vector<UnitRef> targets = TargetsOf(cut.to, unit->category);
+        std::vector<UnitRef> targets = TargetsOf(cut.to, unit->category, words);
         // After a keyword, what fails is the unit of another category, or the targets.
         if (targets.empty() && cut.weight > 1 && !found && alone.index() == 1) {
             alone = category && unit->category != *category ? std::variant<UnitRef, Reading>(*unit)
@@ -347,7 +349,7 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
 // Whether a text plainly starts a quantity in parts or a fraction: a value
 // that is a fraction, or another value after a blank or a mark. Digits right
 // after a name ("5ft11in") take a look-up to tell, left to the reading.
-bool PlainlyInParts(std::string_view text) {
+bool PlainlyInParts(std::string_view text, const Vocabulary& words) {
     const std::size_t sign = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
     const std::size_t length = NumberLength(text.substr(sign));
     const std::string_view after = text.substr(sign + length);
@@ -355,14 +357,14 @@ bool PlainlyInParts(std::string_view text) {
     // first number; or no number that starts the text (perhaps "½").
     if (length == 0 || after.starts_with('/') || (!after.empty() && static_cast<unsigned char>(after[0]) >= 0x80))
         return true;
-    return NextValue(text, sign + length, false) != std::string_view::npos;
+    return NextValue(text, sign + length, words, false) != std::string_view::npos;
 }
 
 struct Piece {
     std::string_view value;
     std::string_view unit;
 };
-std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_view text) {
+std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_view text, const Vocabulary& words) {
     std::vector<Piece> pieces;
     bool fraction = false;
     for (std::size_t at = 0; at != std::string_view::npos;) {
@@ -372,7 +374,7 @@ std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_v
         if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
         if (value.length == 0) return {};
         fraction = fraction || value.fraction;
-        const std::size_t next = NextValue(text, at + value.length);
+        const std::size_t next = NextValue(text, at + value.length, words);
         const std::size_t unitLength = next == std::string_view::npos ? next : next - at - value.length;
         pieces.push_back({text.substr(at, value.length), Trimmed(text.substr(at + value.length, unitLength))});
         at = next;
@@ -387,14 +389,14 @@ std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_v
 
 // What the unit texts of a quantity's pieces name: a unit for each, and the
 // targets after the last. It depends on the texts alone, never the values.
-QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts) {
+QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts, const Vocabulary& words) {
     Shape shape;
     // The category: that of the first unit that names one unit anywhere.
     std::optional<std::size_t> category;
     for (std::size_t i = 0; i + 1 < texts.size() && !category; ++i)
-        if (const auto units = MatchUnit(texts[i]); units.size() == 1) category = units.front().category;
+        if (const auto units = MatchUnit(texts[i], std::nullopt, words); units.size() == 1) category = units.front().category;
     for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
-        auto unit = UnitOf(texts[i], category);
+        auto unit = UnitOf(texts[i], category, words);
         if (Reading* failed = std::get_if<Reading>(&unit)) {
             shape.refused = *std::move(failed);
             return shape;
@@ -406,11 +408,12 @@ QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts)
     const bool afterFeet = texts.size() > 1 && IsFootMark(texts[texts.size() - 2]);
     shape.unitMissing = lastUnit.empty() && !afterFeet;
     if (shape.unitMissing) return shape;
-    auto last = LastUnitOf(lastUnit, category, afterFeet);
+    auto last = LastUnitOf(lastUnit, category, afterFeet, words);
     if (Reading* failed = std::get_if<Reading>(&last)) {
         // "5 ft 11 to cm": the targets follow the number at once.
-        const std::size_t keyword = KeywordAt(lastUnit);
-        shape.unitMissing = keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category).empty();
+        const std::size_t keyword = KeywordAt(lastUnit, words);
+        shape.unitMissing =
+            keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category, words).empty();
         shape.refused = *std::move(failed);
         return shape;
     }
@@ -421,7 +424,7 @@ QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts)
 }
 
 std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
-    auto cut = PiecesOf(text);
+    auto cut = PiecesOf(text, *words_);
     if (Reading* failed = std::get_if<Reading>(&cut)) return *std::move(failed);
     const auto* pieces = std::get_if<std::vector<Piece>>(&cut);
     if (!pieces) return std::nullopt;
@@ -445,7 +448,7 @@ std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
             key.append(piece.unit).push_back('\x01');
         }
         if (shapes_.size() == kRemembered) shapes_.erase(shapes_.begin());
-        known = &shapes_.emplace_back(std::move(key), ShapeOf(texts)).second;
+        known = &shapes_.emplace_back(std::move(key), ShapeOf(texts, *words_)).second;
     }
     const Shape& shape = *known;
     if (shape.unitMissing) return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces->back().value));
@@ -534,7 +537,7 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words) {
     }
     if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
     if (!found) {
-        if (std::optional<Reading> several = SeveralTargets(cuts)) return *std::move(several);
+        if (std::optional<Reading> several = SeveralTargets(cuts, words)) return *std::move(several);
     }
     return found ? *std::move(found) : best;
 }
@@ -553,7 +556,7 @@ Reading QueryReader::Read(std::string_view query, ValueRule rule) {
     const std::string_view text = Trimmed(ascii ? query : std::string_view(plain));
     if (rule == ValueRule::kAsTyped) return ReadSingle(text, rule);  // a value is one number, as typed
     // A single number first, where it plainly is one: its units are kept.
-    if (!PlainlyInParts(text)) {
+    if (!PlainlyInParts(text, *words_)) {
         Reading reading = ReadSingle(text, rule);
         if (reading.conversion) return reading;
         std::optional<Reading> mixed = ReadMixed(text);

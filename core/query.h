@@ -132,7 +132,7 @@ private:
         std::optional<Reading> refused;
         bool unitMissing = false;  // the last value has no unit
     };
-    static Shape ShapeOf(std::span<const std::string_view> texts);
+    static Shape ShapeOf(std::span<const std::string_view> texts, const Vocabulary& words);
     std::optional<Reading> ReadMixed(std::string_view text);
     std::vector<std::pair<std::string, Shape>> shapes_;
 };
