@@ -92,7 +92,7 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion, uint userT
     if (conversion) {
         // The window shows one value in one unit: the quantity as one number.
         const Conversion shown = ForWindow(*conversion);
-        arguments = {QStringLiteral("--show"), QString::fromStdString(shown.value), Name(shown.from), Name(shown.to)};
+        arguments << QStringLiteral("--show") << QString::fromStdString(shown.value) << Name(shown.from) << Name(shown.to);
     }
     QProcess window;
     window.setProgram(program_);
