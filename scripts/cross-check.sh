@@ -35,9 +35,15 @@ for arch in "${arches[@]}"; do
     emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$dir/CMakeCache.txt" | tr ';' ' ')
     printf '#!/bin/sh\nexec %s %s "$@"\n' "$emulator" "$PWD/$dir/app/mensaro" >"$dir/mensaro-$arch"
     chmod +x "$dir/mensaro-$arch"
-    step "$arch core tests" eval '$emulator "$dir/tests/core/core_tests" --gtest_brief=1 &&
+    # The locales the tests run under, in the target's byte order: this machine's are in its own.
+    locales=$PWD/$out/locales-$(dpkg-architecture -a"$arch" -qDEB_HOST_ARCH_ENDIAN 2>/dev/null)
+    for locale in C de_DE; do
+        [[ -d $locales/$locale.UTF-8 ]] || { mkdir -p "$locales" &&
+            localedef "--${locales##*-}-endian" -i "$locale" -f UTF-8 "$locales/$locale.UTF-8"; }
+    done
+    step "$arch core tests" eval '(export LOCPATH=$locales; $emulator "$dir/tests/core/core_tests" --gtest_brief=1 &&
         LC_ALL=de_DE.UTF-8 $emulator "$dir/tests/core/core_tests" --gtest_brief=1 &&
-        $emulator "$dir/tests/cli_tests" --gtest_brief=1'
+        $emulator "$dir/tests/cli_tests" --gtest_brief=1)'
 done
 # Each emulated run takes one core: all of them at once, each told in turn.
 for arch in "${arches[@]}"; do
