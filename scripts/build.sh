@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 usage="Usage: scripts/build.sh COMMAND
   run       build and launch the program
-  test      build and run every test, three ways
+  test      build and run every test, three ways, then on other architectures
   bench     micro-benchmarks, start-up, key to pixels, idle, command line, search
   package   build the Debian package into build/package
   build     just build"
@@ -39,6 +39,9 @@ case "${1:-}" in
             cmake --preset "$preset" && step=build && cmake --build --preset "$preset" &&
                 step=test && ctest --preset "$preset" || failed+=("$preset ($step)")
         done
+        # Then the other architectures under qemu-user, built once here.
+        echo "=== cross ==="
+        bash scripts/cross-check.sh || failed+=("cross")
         if ((${#failed[@]})); then
             printf -v list '%s, ' "${failed[@]}"
             echo "=== failed: ${list%, } ==="

@@ -39,12 +39,15 @@ if [[ $task == test ]]; then
                dbus-daemon python3-gi gnome-shell xwayland)
     if [[ $codename == bookworm ]]; then packages+=(libkf5runner-dev); else packages+=(libkf6runner-dev); fi
 fi
+# The other architectures' check (scripts/cross-check.sh): cross compilers,
+# their GoogleTest, qemu-user, and arm64's build dependencies of the package.
+cross=(arm64 armhf i386 s390x)
+if [[ $task == test ]]; then
+    packages+=(qemu-user crossbuild-essential-arm64 g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-s390x-linux-gnu
+               qt6-base-dev:arm64 qt6-base-private-dev:arm64 libgl-dev:arm64)
+    for arch in "${cross[@]}"; do packages+=("libgtest-dev:$arch"); done
+fi
 locales=(de_DE.UTF-8 tr_TR.UTF-8 fr_FR.UTF-8 es_ES.UTF-8)
-
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
 
 as_root() {
     if [[ $(id -u) -eq 0 ]]; then
@@ -56,6 +59,17 @@ as_root() {
         return 1
     fi
 }
+
+if [[ $task == test ]]; then
+    for arch in "${cross[@]}"; do
+        dpkg --print-foreign-architectures | grep -qx "$arch" || as_root dpkg --add-architecture "$arch"
+    done
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"

@@ -4,6 +4,8 @@
 
 # The command line as a shell script uses it, against ConvertValue (convert_rows).
 #   cli_test.sh <mensaro> <convert_rows>
+# The program may be another architecture's, run under qemu-user (scripts/cross-check.sh): the digits must be this
+# machine's.
 source "$(dirname "$0")/../lib.sh"
 program=$1 out=$scratch/out err=$scratch/err values=$scratch/values pair=0
 
@@ -68,8 +70,8 @@ done <<'ROWS'
 2||mensaro: unknown unit 'Zoll'; the units of Distance are Inch, Feet, Yard, Furlong, Mile, Nautical Mile, Millimeter, Centimeter, Meter and Kilometer||LANG=C|12|Zoll|in|cm
 ROWS
 # Not text: a result line for each line, 20 messages and a count.
-"$program" --as-typed - inch feet <"$program" >"$out" 2>"$err"
-[[ $? -eq 1 && $(wc -l <"$out") -eq $(($(wc -l <"$program") + 1)) && $(wc -l <"$err") -eq 21 &&
+"$program" --as-typed - inch feet <"$2" >"$out" 2>"$err"
+[[ $? -eq 1 && $(wc -l <"$out") -eq $(($(wc -l <"$2") + 1)) && $(wc -l <"$err") -eq 21 &&
     $(tail -1 "$err") == *"lines in all were not converted" ]] || fail "binary input: $(wc -l <"$out") results, $(tail -3 "$err")"
 
 # With SIGPIPE ignored, a reader that goes away ends the stream quietly (going on would end in timeout's 124).

@@ -7,7 +7,7 @@
 source "$(dirname "$0")/../lib.sh"
 src=$1
 
-# The flags debian/rules gets from dpkg-buildflags: none twice, the preset's set (order and build path differ).
+# The flags debian/rules gets from dpkg-buildflags: none twice, and the preset's (through cmake/debian-flags.cmake).
 want=$(make -s -f "$src/debian/rules" --eval 'mensaro-flags: ; @for f in CXXFLAGS CPPFLAGS LDFLAGS; do \
     dpkg-buildflags --get $$f; done' mensaro-flags)
 have=$(sed -n 's/^CMAKE_\(CXX_FLAGS\|EXE_LINKER_FLAGS\):STRING=//p' "$2/CMakeCache.txt")
@@ -27,7 +27,10 @@ for deb in mensaro_$built.deb mensaro-dbgsym_$built.deb; do
     cmp "$scratch/first/$deb" "$second/$deb" || fail "$deb differs between two builds"
 done
 
-lintian --pedantic --display-info "$scratch/first/mensaro_$built.changes" >"$scratch/lintian.log" 2>/dev/null
+# The source package and the binary ones. Debian 12's lintian knows policy up to 4.6.2 only.
+suppress=()
+[[ $(lintian --print-version) == 2.116.* ]] && suppress=(--suppress-tags newer-standards-version)
+lintian --pedantic --display-info "${suppress[@]}" "$scratch/first/mensaro_$built.changes" >"$scratch/lintian.log" 2>/dev/null
 grep -E '^[EWIPX]: ' "$scratch/lintian.log" && fail "lintian reports the tags above"
 
 dpkg-deb -x "$scratch/first/mensaro_$built.deb" "$scratch/root"
