@@ -13,6 +13,7 @@
 #include "core/catalogue.h"
 #include "core/conversion.h"
 #include "core/numbertext.h"
+#include "core/suggest.h"
 #include "core/text.h"
 #include "l10n/translate.h"
 
@@ -111,6 +112,14 @@ int Convert(const Request& request, const Vocabulary& words, std::optional<Conve
         if (word.size() > kLongestLine)
             return Refuse(Fill(Tr("an argument is longer than %1 bytes"), {Decimal(kLongestLine)}));
         if (!IsUtf8(word)) return Refuse(Fill(Tr("the argument %1 is not valid UTF-8"), {Shown(word)}));
+    }
+    // The search service names its conversion by the id it checked, which no
+    // language's names can make ambiguous ("Tonne" is the metric ton in German).
+    if (request.show && request.words.size() == 1) {
+        if (const std::optional<Conversion> named = FromId(request.words.front())) {
+            show = ForWindow(*named);
+            return 0;
+        }
     }
     const Reading reading = Understood(request, words);
     if (!reading.conversion) return StatusOf(reading);

@@ -238,7 +238,14 @@ std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category, cons
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of(" \t,", at), text.size());
         const std::string_view word = text.substr(at, end - at);
-        const bool joins = word == "&" || word == "and" || word == "And" || word == "AND";
+        // "and" in each language the program speaks ("pies y pulgadas"), never
+        // a unit's name: Spanish "y" must not be read as the start of Yard.
+        constexpr std::array<std::string_view, 6> kJoiningWords = {"&", "and", "und", "et", "y", "ve"};
+        const bool joins = std::any_of(kJoiningWords.begin(), kJoiningWords.end(), [word](std::string_view join) {
+            return word.size() == join.size() && std::equal(word.begin(), word.end(), join.begin(), [](char a, char b) {
+                       return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+                   });
+        });
         if (!word.empty() && !joins) words.push_back(word);
         at = end + 1;
     }

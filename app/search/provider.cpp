@@ -60,7 +60,7 @@ QList<QVariantMap> ShellSearchProvider::GetResultMetas(const QStringList& ids) {
             // A plain string: the shell reads it as an icon name.
             {QStringLiteral("icon"), QString::fromLatin1(kApplicationId)},
             // The shell itself copies this when the result is picked.
-            {QStringLiteral("clipboardText"), QString::fromStdString(ResultOf(*conversion))},
+            {QStringLiteral("clipboardText"), service_.ClipboardText(*conversion)},
         });
     }
     return metas;

@@ -103,7 +103,7 @@ void Runner::Run(const QString& matchId, const QString& actionId) {
     QDBusMessage copy = QDBusMessage::createMethodCall(QStringLiteral("org.kde.klipper"), QStringLiteral("/klipper"),
                                                        QStringLiteral("org.kde.klipper.klipper"),
                                                        QStringLiteral("setClipboardContents"));
-    copy << QString::fromStdString(ResultOf(*conversion));
+    copy << service_.ClipboardText(*conversion);
     // A clipboard manager that is not running is not started for this.
     copy.setAutoStartService(false);
     auto* watcher = new QDBusPendingCallWatcher(connection().asyncCall(copy, kClipboardTimeoutMs), this);

@@ -29,13 +29,6 @@ constexpr std::chrono::seconds kLastCalls{2};
 
 std::string_view View(const QByteArray& text) { return {text.constData(), static_cast<std::size_t>(text.size())}; }
 
-QString Name(UnitRef unit) {
-    const std::string_view name = NameOf(unit);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QString Shown(UnitRef unit) { return QString::fromStdString(l10n::ShownUnit(NameOf(unit))); }
-
 // A text too long to be a query or an id is refused before it is even
 // converted; UTF-16 units never outnumber the bytes of the same text.
 bool TooLong(const QString& text) { return text.size() > static_cast<qsizetype>(kLongestQuery); }
@@ -90,9 +83,9 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion, uint userT
         arguments << QStringLiteral("--user-time") << QString::fromLatin1(digits.data(), end - digits.data());
     }
     if (conversion) {
-        // The window shows one value in one unit: the quantity as one number.
-        const Conversion shown = ForWindow(*conversion);
-        arguments << QStringLiteral("--show") << QString::fromStdString(shown.value) << Name(shown.from) << Name(shown.to);
+        // By its id, which the program reads as this service does, whatever
+        // the names of the session's language.
+        arguments << QStringLiteral("--show") << QString::fromStdString(IdOf(*conversion));
     }
     QProcess window;
     window.setProgram(program_);
@@ -106,6 +99,10 @@ bool Service::OpenWindow(const std::optional<Conversion>& conversion, uint userT
 
 QString Service::ResultLine(const Conversion& conversion) const {
     return QString::fromStdString(ResultText(conversion, words_));
+}
+
+QString Service::ClipboardText(const Conversion& conversion) const {
+    return QString::fromStdString(ResultOf(conversion, words_));
 }
 
 QString Service::SourceLine(const Conversion& conversion) const {

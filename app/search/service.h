@@ -47,6 +47,8 @@ public:
     // "12 Zoll"; the digits as everywhere.
     QString ResultLine(const Conversion& conversion) const;
     QString SourceLine(const Conversion& conversion) const;
+    // What picking it copies: the number, or the parts named in the language.
+    QString ClipboardText(const Conversion& conversion) const;
 
     // Starts the window as a program of its own, at the conversion or plainly:
     // an argument list of checked values, never a shell. `userTime`: the time

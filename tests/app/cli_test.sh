@@ -66,6 +66,8 @@ done <<'ROWS'
 0|0.914399999999999|||LANG=de_DE.UTF-8|3 FUSS nach m
 0|2.54\n0.914399999999999||1 pouce en cm\n3 PIEDS en metres\n|LANG=fr_FR.UTF-8|-
 0|1.524|||LANG=es_ES.UTF-8|5 pies a metros
+0|5 Pie 10.8661417322835 Pulgada|||LANG=es_ES.UTF-8|180 cm a pies y pulgadas
+0|5 Fuß 10.8661417322835 Zoll|||LANG=de_DE.UTF-8|180 cm in Fuß und Zoll
 0|25.40|||LANG=tr_TR.UTF-8|10|inc\xcc\xa7|cm
 2||mensaro: unknown unit 'Zoll'; the units of Distance are Inch, Feet, Yard, Furlong, Mile, Nautical Mile, Millimeter, Centimeter, Meter and Kilometer||LANG=C|12|Zoll|in|cm
 ROWS

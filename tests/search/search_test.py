@@ -76,7 +76,7 @@ def inside(program, window, helper):
 
     def launched(row, what, time=0):
         """The window started at the core's answer `row` or plainly, at the caller's time; the program reads the row."""
-        words = ["--user-time", str(time)] * (time > 0) + (["--show", *row[4:]] if row else [])
+        words = ["--user-time", str(time)] * (time > 0) + (["--show", row[0]] if row else [])
         launches.append("".join(f"[{arg}]" for arg in words) or "[]")
         wait(lambda: os.path.exists(log) and len(open(log).readlines()) >= len(launches), 5)
         check(open(log).read().splitlines() == launches, f"{what} starts {row}")

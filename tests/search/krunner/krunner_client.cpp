@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(shown(), QByteArray());
         QVERIFY(bus.unregisterService(QStringLiteral("org.kde.klipper")));
         manager.run(found[0]);
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), QByteArray("[--show][12][Inch][Centimeter]\n"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QByteArray("[--show][12|Inch|Centimeter]\n"), 10000);
         QCOMPARE(klipper.received.size(), 1);
     }
 };
