@@ -8,7 +8,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace mensaro::l10n {
 
@@ -45,22 +44,5 @@ const char* Tr(const char* context, const char* msgid) {
 std::string ShownUnit(std::string_view name) { return Tr("unit", std::string(name).c_str()); }
 
 std::string ShownCategory(std::string_view name) { return Tr("category", std::string(name).c_str()); }
-
-std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {
-    const std::vector<std::string_view> values(args);
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const auto index = static_cast<std::size_t>(next - '1');
-        if (text[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-            out += values[index];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 }  // namespace mensaro::l10n
