@@ -80,7 +80,8 @@ ValueRead Unsigned(std::string_view text, const Vocabulary& words) {
         const std::size_t digits = DigitRun(rest.substr(slash));
         const std::string_view after = rest.substr(slash + digits);
         if (digits == 0 || SlashAt(after) > 0 || after.starts_with('.'))
-            return Refused(text, M_("%1 is no fraction: a fraction is a whole number, '/' and a whole number, such as 3/4"),
+            return Refused(text,
+                           M_("%1 is no fraction: a fraction is a whole number, '/' and a whole number, such as 3/4"),
                            words);
         const double denominator = NumberOf(rest.substr(slash, digits));
         if (denominator == 0) return Refused(text, M_("%1 divides by zero"), words);

@@ -58,16 +58,16 @@ std::string Listed(const std::vector<UnitRef>& units, std::string_view last, con
 Reading Unknown(std::string_view typed, std::optional<std::size_t> category, const Vocabulary& words) {
     const std::string name = Shown(typed);
     if (!category) {
-        return Failure(Fault::kUsage, typed.empty() ? words.Said(M_("empty unit name; 'mensaro --list' shows every unit"))
-                                                    : words.Said(M_("unknown unit %1; 'mensaro --list' shows every unit"),
-                                                                 {name}));
+        return Failure(Fault::kUsage,
+                       typed.empty() ? words.Said(M_("empty unit name; 'mensaro --list' shows every unit"))
+                                     : words.Said(M_("unknown unit %1; 'mensaro --list' shows every unit"), {name}));
     }
     // TRANSLATORS: the names of a list of units, the last one joined to the others.
     const std::string units = Listed(NamedUnits(*category), M_("%1 and %2"), words, false);
     const std::string_view of = words.ShownCategory(*category);
-    return Failure(Fault::kUsage, typed.empty() ? words.Said(M_("empty unit name; the units of %1 are %2"), {of, units})
-                                                : words.Said(M_("unknown unit %1; the units of %2 are %3"),
-                                                             {name, of, units}));
+    return Failure(Fault::kUsage, typed.empty()
+                                      ? words.Said(M_("empty unit name; the units of %1 are %2"), {of, units})
+                                      : words.Said(M_("unknown unit %1; the units of %2 are %3"), {name, of, units}));
 }
 
 Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
@@ -80,9 +80,9 @@ Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std
 
 // Two units of two categories, where one category is wanted.
 Reading OfTwoCategories(UnitRef first, UnitRef second, std::string_view message, const Vocabulary& words) {
-    return Failure(Fault::kUsage, words.Said(message, {Shown(words.ShownName(first)), words.ShownCategory(first.category),
-                                                       Shown(words.ShownName(second)),
-                                                       words.ShownCategory(second.category)}));
+    return Failure(Fault::kUsage,
+                   words.Said(message, {Shown(words.ShownName(first)), words.ShownCategory(first.category),
+                                        Shown(words.ShownName(second)), words.ShownCategory(second.category)}));
 }
 
 // The other unit, looked for in the category of the one that is clear.
@@ -350,7 +350,8 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
             another = true;
         }
     }
-    if (another) return Failure(Fault::kUsage, words.Said(M_("%1 can be read as more than one pair of units"), {Shown(text)}));
+    if (another)
+        return Failure(Fault::kUsage, words.Said(M_("%1 can be read as more than one pair of units"), {Shown(text)}));
     if (found) return *std::move(found);
     if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
     return std::get<Reading>(std::move(alone));
@@ -550,7 +551,8 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words) {
             bestWeight = weight;
         }
     }
-    if (another) return Failure(Fault::kUsage, words.Said(M_("%1 can be read as more than one pair of units"), {Shown(text)}));
+    if (another)
+        return Failure(Fault::kUsage, words.Said(M_("%1 can be read as more than one pair of units"), {Shown(text)}));
     if (!found) {
         if (std::optional<Reading> several = SeveralTargets(cuts, words)) return *std::move(several);
     }
@@ -599,9 +601,10 @@ Reading QueryReader::ReadSingle(std::string_view text, ValueRule rule) {
             if (reading.conversion) return reading;
         }
         if (!LooksLikeNumber(firstWord))
-            return Failure(Fault::kUsage,
-                           words_->Said(M_("%1 is no conversion: it does not start with a number, as '12 in to cm' does"),
-                                        {Shown(text)}));
+            return Failure(
+                Fault::kUsage,
+                words_->Said(M_("%1 is no conversion: it does not start with a number, as '12 in to cm' does"),
+                             {Shown(text)}));
         const std::string_view number = goesOn && length == firstWord.size()
                                             ? text.substr(0, text.find_first_of(kBlanks, rest.data() - text.data()))
                                             : firstWord;

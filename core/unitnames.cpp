@@ -229,9 +229,7 @@ std::string_view Vocabulary::ShownName(UnitRef unit) const {
     return NameOf(unit);
 }
 
-std::string_view Vocabulary::ShownCategory(std::size_t category) const {
-    return shownCategories_.at(category);
-}
+std::string_view Vocabulary::ShownCategory(std::size_t category) const { return shownCategories_.at(category); }
 
 std::string Vocabulary::Said(std::string_view english, std::initializer_list<std::string_view> args) const {
     const std::string theirs = language_ ? language_(Words::kMessage, english) : std::string();

@@ -43,7 +43,8 @@ bool IsSoundCatalogue(const std::string& path) {
     };
     const std::uint64_t size = data.size(), count = word(8), originals = word(12), translations = word(16);
     const std::uint64_t hashSize = word(20), hashAt = word(24);
-    if (word(4) >> 16 > 1 || originals + 8 * count > size || translations + 8 * count > size || hashAt + 4 * hashSize > size)
+    if (word(4) >> 16 > 1 || originals + 8 * count > size || translations + 8 * count > size ||
+        hashAt + 4 * hashSize > size)
         return false;
     for (std::uint64_t i = 0; i < count; ++i)
         for (const std::uint64_t table : {originals, translations})
@@ -74,7 +75,8 @@ bool CataloguesAreSound(const std::string& folder) {
         }
         if (normal.find_first_not_of(".0123456789") == std::string::npos) normal.insert(1, "iso");
         const std::string_view language = entry.substr(0, territoryAt);
-        for (const std::string_view territory : {std::string_view(), entry.substr(territoryAt, codesetAt - territoryAt)})
+        for (const std::string_view territory :
+             {std::string_view(), entry.substr(territoryAt, codesetAt - territoryAt)})
             for (const std::string_view set : {std::string_view(), codeset, std::string_view(normal)})
                 for (const std::string_view modifier : {std::string_view(), entry.substr(modifierAt)}) {
                     const std::string name = std::string(language).append(territory).append(set).append(modifier);
