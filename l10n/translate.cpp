@@ -79,8 +79,9 @@ bool CataloguesAreSound(const std::string& folder) {
              {std::string_view(), entry.substr(territoryAt, codesetAt - territoryAt)})
             for (const std::string_view set : {std::string_view(), codeset, std::string_view(normal)})
                 for (const std::string_view modifier : {std::string_view(), entry.substr(modifierAt)}) {
-                    const std::string name = std::string(language).append(territory).append(set).append(modifier);
-                    if (!IsSoundCatalogue(folder + "/" + name + "/LC_MESSAGES/" + kDomain + ".mo")) return false;
+                    std::string path = folder;
+                    path.append("/").append(language).append(territory).append(set).append(modifier);
+                    if (!IsSoundCatalogue(path.append("/LC_MESSAGES/").append(kDomain).append(".mo"))) return false;
                 }
     }
     return true;
