@@ -171,7 +171,7 @@ int ConvertStream(const Request& request, const Vocabulary& words) {
             return tell(*reading.conversion, ResultOf(*reading.conversion, words));
         }
         if (!request.asTyped) {
-            if (const std::string why = NumberProblem(line); !why.empty()) return refuse(number, why);
+            if (const std::string why = NumberProblem(line, words); !why.empty()) return refuse(number, why);
             line = Trimmed(line);
         }
         Conversion conversion = *units;

@@ -61,13 +61,13 @@ std::size_t DigitRun(std::string_view text) {
     return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) - text.begin());
 }
 
-ValueRead Refused(std::string_view text, std::string_view why) {
-    return {0, 0, false, Shown(text.substr(0, std::min(text.find_first_of(" \t"), text.size()))) + " " +
-                             std::string(why)};
+// `why` has the value's start for %1.
+ValueRead Refused(std::string_view text, std::string_view why, const Vocabulary& words) {
+    return {0, 0, false, words.Said(why, {Shown(text.substr(0, std::min(text.find_first_of(" \t"), text.size())))})};
 }
 
 // A value without a sign: a number, n/d, w n/d, w½, ½.
-ValueRead Unsigned(std::string_view text) {
+ValueRead Unsigned(std::string_view text, const Vocabulary& words) {
     if (const auto [length, value] = VulgarAt(text); length > 0) return {length, value, true, {}};
     if (text.starts_with('+') || text.starts_with('-')) return {};
     const std::size_t length = NumberLength(text);  // a blank ends a number
@@ -76,13 +76,15 @@ ValueRead Unsigned(std::string_view text) {
     const bool whole = DigitRun(number) == length;
     const std::string_view rest = text.substr(length);
     if (const std::size_t slash = SlashAt(rest); slash > 0) {
-        if (!whole) return Refused(text, "is no fraction: a fraction is of whole numbers, such as 3/4");
+        if (!whole) return Refused(text, M_("%1 is no fraction: a fraction is of whole numbers, such as 3/4"), words);
         const std::size_t digits = DigitRun(rest.substr(slash));
         const std::string_view after = rest.substr(slash + digits);
         if (digits == 0 || SlashAt(after) > 0 || after.starts_with('.'))
-            return Refused(text, "is no fraction: a fraction is a whole number, '/' and a whole number, such as 3/4");
+            return Refused(text,
+                           M_("%1 is no fraction: a fraction is a whole number, '/' and a whole number, such as 3/4"),
+                           words);
         const double denominator = NumberOf(rest.substr(slash, digits));
-        if (denominator == 0) return Refused(text, "divides by zero");
+        if (denominator == 0) return Refused(text, M_("%1 divides by zero"), words);
         return {length + slash + digits, NumberOf(number) / denominator, true, {}};
     }
     if (whole) {
@@ -92,7 +94,7 @@ ValueRead Unsigned(std::string_view text) {
         const std::string_view after = rest.substr(blanks);
         const std::size_t digits = DigitRun(after);
         if (VulgarAt(after).first > 0 || (blanks > 0 && digits > 0 && SlashAt(after.substr(digits)) > 0)) {
-            ValueRead part = Unsigned(after);
+            ValueRead part = Unsigned(after, words);
             if (!part.problem.empty()) return part;
             return {length + blanks + part.length, NumberOf(number) + part.value, true, {}};
         }
@@ -102,12 +104,12 @@ ValueRead Unsigned(std::string_view text) {
 
 }  // namespace
 
-ValueRead ReadValue(std::string_view text, bool signed_) {
+ValueRead ReadValue(std::string_view text, bool signed_, const Vocabulary& words) {
     const bool sign = text.starts_with('+') || text.starts_with('-');
-    if (!sign) return Unsigned(text);
-    ValueRead read = Unsigned(text.substr(1));
+    if (!sign) return Unsigned(text, words);
+    ValueRead read = Unsigned(text.substr(1), words);
     if (read.length == 0 && read.problem.empty()) return {};
-    if (!signed_) return Refused(text, "has a sign of its own: a sign goes once, before the first part");
+    if (!signed_) return Refused(text, M_("%1 has a sign of its own: a sign goes once, before the first part"), words);
     if (read.problem.empty()) read.length += 1;
     if (text[0] == '-') read.value = -read.value;
     return read;

@@ -27,6 +27,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/unitnames.h"
+
 namespace mensaro {
 
 // A value at the start of a text: how many bytes it takes (0: none starts
@@ -43,8 +45,9 @@ struct ValueRead {
 // after blanks, or a vulgar fraction. A sign in front when `signed_` allows.
 //   "12 in" -> 2, 12      "1/2 in" -> 3, 0.5     "3 1/2in" -> 5, 3.5
 //   "1½" -> 3, 1.5        "¾" -> 2, 0.75         "-2.5e1ft" -> 6, -25
-//   "1/0", "1/2/3", "1.5/2", "1e308/1e-308", "1/" -> a problem
-ValueRead ReadValue(std::string_view text, bool signed_ = true);
+//   "1/0", "1/2/3", "1.5/2", "1e308/1e-308", "1/" -> a problem, in the
+//   vocabulary's language
+ValueRead ReadValue(std::string_view text, bool signed_ = true, const Vocabulary& words = Vocabulary::English());
 
 // Whether a value text is one as a whole and written with a fraction.
 bool IsFraction(std::string_view value);

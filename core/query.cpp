@@ -36,36 +36,53 @@ Reading Failure(Fault fault, std::string message, std::vector<Conversion> altern
     return {std::nullopt, fault, std::move(message), std::move(alternatives)};
 }
 
-// "Tonne or Ton", "Inch, Feet and Yard"; with the names a vocabulary's
-// language shows beside them, "Tonne (Long Ton) or Ton (Tonne)".
-std::string Listed(const std::vector<UnitRef>& units, std::string_view last,
-                   const Vocabulary& words = Vocabulary::English()) {
+// "Tonne or Ton", "Inch, Feet and Yard", `last` ("%1 and %2") joining the
+// last name to the others; each name as the vocabulary's language shows it,
+// or, with `english`, the English list name and beside it the language's:
+// "Tonne (Long Ton) or Ton (Tonne)".
+std::string Listed(const std::vector<UnitRef>& units, std::string_view last, const Vocabulary& words, bool english) {
     std::vector<std::string> names;
     names.reserve(units.size());
     for (const UnitRef unit : units) {
-        std::string name(NameOf(unit));
-        if (const std::string_view shown = words.ShownName(unit); shown != NameOf(unit))
-            name += " (" + std::string(shown) + ")";
+        const std::string_view shown = words.ShownName(unit);
+        std::string name(english ? NameOf(unit) : shown);
+        if (english && shown != NameOf(unit)) name += " (" + std::string(shown) + ")";
         names.push_back(std::move(name));
     }
-    return Joined(names, ", ", last);
+    if (names.size() < 2) return Joined(names, "");
+    const std::string lastName = std::move(names.back());
+    names.pop_back();
+    return words.Said(last, {Joined(names, ", "), lastName});
 }
 
-Reading Unknown(std::string_view typed, std::optional<std::size_t> category) {
-    std::string message = typed.empty() ? std::string("empty unit name") : "unknown unit " + Shown(typed);
-    if (category)
-        message += "; the units of " + std::string(kCategoryNames[*category]) + " are " +
-                   Listed(NamedUnits(*category), " and ");
-    else
-        message += "; 'mensaro --list' shows every unit";
-    return Failure(Fault::kUsage, message);
+Reading Unknown(std::string_view typed, std::optional<std::size_t> category, const Vocabulary& words) {
+    const std::string name = Shown(typed);
+    if (!category) {
+        return Failure(Fault::kUsage,
+                       typed.empty() ? words.Said(M_("empty unit name; 'mensaro --list' shows every unit"))
+                                     : words.Said(M_("unknown unit %1; 'mensaro --list' shows every unit"), {name}));
+    }
+    // TRANSLATORS: the names of a list of units, the last one joined to the others.
+    const std::string units = Listed(NamedUnits(*category), M_("%1 and %2"), words, false);
+    const std::string_view of = words.ShownCategory(*category);
+    return Failure(Fault::kUsage, typed.empty()
+                                      ? words.Said(M_("empty unit name; the units of %1 are %2"), {of, units})
+                                      : words.Said(M_("unknown unit %1; the units of %2 are %3"), {name, of, units}));
 }
 
 Reading Ambiguous(std::string_view typed, const std::vector<UnitRef>& units, std::vector<Conversion> alternatives,
                   const Vocabulary& words) {
-    return Failure(Fault::kAmbiguous,
-                   "unit " + Shown(typed) + " is ambiguous: it could be " + Listed(units, " or ", words),
+    // TRANSLATORS: the units a name could mean, the last one joined to the others.
+    const std::string could = Listed(units, M_("%1 or %2"), words, true);
+    return Failure(Fault::kAmbiguous, words.Said(M_("unit %1 is ambiguous: it could be %2"), {Shown(typed), could}),
                    std::move(alternatives));
+}
+
+// Two units of two categories, where one category is wanted.
+Reading OfTwoCategories(UnitRef first, UnitRef second, std::string_view message, const Vocabulary& words) {
+    return Failure(Fault::kUsage,
+                   words.Said(message, {Shown(words.ShownName(first)), words.ShownCategory(first.category),
+                                        Shown(words.ShownName(second)), words.ShownCategory(second.category)}));
 }
 
 // The other unit, looked for in the category of the one that is clear.
@@ -77,7 +94,7 @@ Reading Completed(UnitRef clear, bool clearIsFrom, std::string_view other, const
         meanings.push_back(clearIsFrom ? Conversion{{}, clear, unit} : Conversion{{}, unit, clear});
     if (meanings.size() == 1) return {meanings.front(), Fault::kNone, {}, {}};
     if (!units.empty()) return Ambiguous(other, units, std::move(meanings), words);
-    return Unknown(other, clear.category);
+    return Unknown(other, clear.category, words);
 }
 
 // Both units, the second looked for in the first one's category, or the
@@ -91,15 +108,12 @@ Reading BothUnits(std::string_view from, std::string_view to, const Vocabulary& 
         // "m s": no Distance unit is "s", but a Time unit starts with "m".
         Reading turned = Completed(toUnits.front(), false, from, words);
         if (turned.fault != Fault::kUsage) return turned;
-        return Failure(Fault::kUsage, Shown(NameOf(fromUnits.front())) + " is a unit of " +
-                                          std::string(kCategoryNames[fromUnits.front().category]) + " and " +
-                                          Shown(NameOf(toUnits.front())) + " of " +
-                                          std::string(kCategoryNames[toUnits.front().category]) +
-                                          "; both units must be of one category");
+        return OfTwoCategories(fromUnits.front(), toUnits.front(),
+                               M_("%1 is a unit of %2 and %3 of %4; both units must be of one category"), words);
     }
     if (toUnits.size() == 1) return Completed(toUnits.front(), false, from, words);
-    if (fromUnits.empty()) return Unknown(from, std::nullopt);
-    if (toUnits.empty()) return Unknown(to, std::nullopt);
+    if (fromUnits.empty()) return Unknown(from, std::nullopt, words);
+    if (toUnits.empty()) return Unknown(to, std::nullopt, words);
     return Ambiguous(from, fromUnits, {}, words);
 }
 
@@ -166,7 +180,7 @@ bool LooksLikeNumber(std::string_view word) {
 // A quantity's parts and its target units, as people write them.
 
 // Assembled, for values read already.
-Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets);
+Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets, const Vocabulary& words);
 
 // Hardly a query has more; the rest is refused unread.
 constexpr std::size_t kMostParts = 16;
@@ -227,7 +241,7 @@ std::variant<UnitRef, Reading> UnitOf(std::string_view typed, std::optional<std:
         if (!within.empty()) units = std::move(within);
     }
     if (units.size() == 1) return units.front();
-    if (units.empty()) return Unknown(typed, category);
+    if (units.empty()) return Unknown(typed, category, words);
     return Ambiguous(typed, units, {}, words);
 }
 
@@ -287,7 +301,7 @@ std::optional<Reading> SeveralTargets(const std::vector<Cut>& cuts, const Vocabu
         if (from.size() != 1 || cut.weight < weight) continue;
         std::vector<UnitRef> targets = TargetsOf(cut.to, from.front().category, words);
         if (targets.size() < 2) continue;
-        Reading reading = AssembledUnits({{"0", from.front()}}, std::move(targets));
+        Reading reading = AssembledUnits({{"0", from.front()}}, std::move(targets), words);
         if (!reading.conversion) continue;
         reading.conversion->value.clear();
         if (!found || cut.weight > weight) {
@@ -315,7 +329,7 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
         if (text.empty()) return LastUnit{inch, {}};
         const std::string_view rest = Trimmed(text.substr(KeywordAt(text, words)));
         std::vector<UnitRef> targets = TargetsOf(rest, inch.category, words);
-        if (targets.empty()) return Unknown(rest, inch.category);
+        if (targets.empty()) return Unknown(rest, inch.category, words);
         return LastUnit{inch, std::move(targets)};
     }
     auto alone = UnitOf(text, category, words);
@@ -332,7 +346,7 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
         // After a keyword, what fails is the unit of another category, or the targets.
         if (targets.empty() && cut.weight > 1 && !found && alone.index() == 1) {
             alone = category && unit->category != *category ? std::variant<UnitRef, Reading>(*unit)
-                                                            : Unknown(cut.to, unit->category);
+                                                            : Unknown(cut.to, unit->category, words);
         }
         if (targets.empty()) continue;
         if (!found || cut.weight > weight) {
@@ -343,7 +357,8 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
             another = true;
         }
     }
-    if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (another)
+        return Failure(Fault::kUsage, words.Said(M_("%1 can be read as more than one pair of units"), {Shown(text)}));
     if (found) return *std::move(found);
     if (const UnitRef* unit = std::get_if<UnitRef>(&alone)) return LastUnit{*unit, {}};
     return std::get<Reading>(std::move(alone));
@@ -376,8 +391,8 @@ std::variant<std::monostate, std::vector<Piece>, Reading> PiecesOf(std::string_v
     bool fraction = false;
     for (std::size_t at = 0; at != std::string_view::npos;) {
         if (pieces.size() == kMostParts)
-            return Failure(Fault::kUsage, "too many parts for one quantity");
-        const ValueRead value = ReadValue(text.substr(at), pieces.empty());
+            return Failure(Fault::kUsage, words.Said(M_("too many parts for one quantity")));
+        const ValueRead value = ReadValue(text.substr(at), pieces.empty(), words);
         if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
         if (value.length == 0) return {};
         fraction = fraction || value.fraction;
@@ -458,51 +473,52 @@ std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
         known = &shapes_.emplace_back(std::move(key), ShapeOf(texts, *words_)).second;
     }
     const Shape& shape = *known;
-    if (shape.unitMissing) return Failure(Fault::kUsage, "missing the unit of " + Shown(pieces->back().value));
+    if (shape.unitMissing)
+        return Failure(Fault::kUsage, words_->Said(M_("missing the unit of %1"), {Shown(pieces->back().value)}));
     if (shape.refused) return *shape.refused;
     std::vector<Part> parts;
     for (std::size_t i = 0; i < pieces->size(); ++i) parts.push_back({std::string((*pieces)[i].value), shape.units[i]});
-    return AssembledUnits(std::move(parts), shape.targets);  // the values are read already
+    return AssembledUnits(std::move(parts), shape.targets, *words_);  // the values are read already
 }
 
 namespace {
 
 }  // namespace
 
-std::string NumberProblem(std::string_view text) {
+std::string NumberProblem(std::string_view text, const Vocabulary& words) {
     const std::string_view value = Trimmed(text);
-    if (value.empty()) return "an empty value is not a number";
+    if (value.empty()) return words.Said(M_("an empty value is not a number"));
     if (NumberLength(value) == value.size()) return {};
-    std::string problem = Shown(value) + " is not a number";
     std::string withPoints(value);
     std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    std::string_view problem = M_("%1 is not a number");
     if (std::any_of(value.begin(), value.end(), IsBlank)) {
-        problem += ": a blank inside it";
+        problem = M_("%1 is not a number: a blank inside it");
     } else if (value.find(',') != std::string_view::npos && NumberLength(withPoints) == withPoints.size()) {
-        problem += ": the decimal point is '.'";
+        problem = M_("%1 is not a number: the decimal point is '.'");
     } else if (value.find(kMinusSign) != std::string_view::npos) {
-        problem += ": the minus sign is '-'";
+        problem = M_("%1 is not a number: the minus sign is '-'");
     } else if (HasFullwidthDigit(value)) {
-        problem += ": the digits are 0 to 9";
+        problem = M_("%1 is not a number: the digits are 0 to 9");
     } else if (value.starts_with("0x") || value.starts_with("0X")) {
-        problem += ": hexadecimal numbers start with &H";
+        problem = M_("%1 is not a number: hexadecimal numbers start with &H");
     }
-    return problem;
+    return words.Said(problem, {Shown(value)});
 }
 
 Reading ReadPair(std::string_view value, std::string_view from, std::string_view to, ValueRule rule,
                  const Vocabulary& words) {
     Reading reading = BothUnits(from, to, words);
     if (reading.fault != Fault::kNone || rule == ValueRule::kAsTyped) return WithValue(std::move(reading), value);
-    if (std::string problem = NumberProblem(value); !problem.empty()) return Failure(Fault::kValue, problem);
+    if (std::string problem = NumberProblem(value, words); !problem.empty()) return Failure(Fault::kValue, problem);
     return WithValue(std::move(reading), Trimmed(value));
 }
 
 Reading ReadUnits(std::string_view text, const Vocabulary& words) {
     text = Trimmed(text);
-    if (text.empty()) return Failure(Fault::kUsage, "missing the units to convert between");
-    if (text.size() > kLongestQuery) return Failure(Fault::kUsage, "the unit names are too long");
-    if (!IsUtf8(text)) return Failure(Fault::kUsage, Shown(text) + " is not valid UTF-8");
+    if (text.empty()) return Failure(Fault::kUsage, words.Said(M_("missing the units to convert between")));
+    if (text.size() > kLongestQuery) return Failure(Fault::kUsage, words.Said(M_("the unit names are too long")));
+    if (!IsUtf8(text)) return Failure(Fault::kUsage, words.Said(M_("%1 is not valid UTF-8"), {Shown(text)}));
     if (!IsAscii(text)) {
         const std::string plain = WithPlainBlanks(text);
         if (plain != text) return ReadUnits(plain, words);
@@ -512,15 +528,15 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words) {
     if (cuts.empty()) {
         const std::vector<UnitRef> units = MatchUnit(text, std::nullopt, words);
         if (units.size() != 1 && words.IsKeyword(text))
-            return Failure(Fault::kUsage, "missing the units to convert between");
-        if (units.empty()) return Unknown(text, std::nullopt);
+            return Failure(Fault::kUsage, words.Said(M_("missing the units to convert between")));
+        if (units.empty()) return Unknown(text, std::nullopt, words);
         // The conversions to every other unit of its category, for each unit it could be.
         std::vector<Conversion> targets;
         for (const UnitRef from : units)
             for (const UnitRef to : NamedUnits(from.category))
                 if (to != from) targets.push_back({{}, from, to});
         if (units.size() != 1) return Ambiguous(text, units, std::move(targets), words);
-        return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(targets));
+        return Failure(Fault::kNoTarget, words.Said(M_("missing the unit to convert to")), std::move(targets));
     }
     std::optional<Reading> found;
     bool another = false;  // a second cut that means something else
@@ -542,7 +558,8 @@ Reading ReadUnits(std::string_view text, const Vocabulary& words) {
             bestWeight = weight;
         }
     }
-    if (another) return Failure(Fault::kUsage, Shown(text) + " can be read as more than one pair of units");
+    if (another)
+        return Failure(Fault::kUsage, words.Said(M_("%1 can be read as more than one pair of units"), {Shown(text)}));
     if (!found) {
         if (std::optional<Reading> several = SeveralTargets(cuts, words)) return *std::move(several);
     }
@@ -556,9 +573,10 @@ Reading ReadQuery(std::string_view query, ValueRule rule, const Vocabulary& word
 // No unit's name has a word that starts with a number, so a text plainly in
 // parts never reads as a single number: it is read in parts at once.
 Reading QueryReader::Read(std::string_view query, ValueRule rule) {
-    if (query.size() > kLongestQuery) return Failure(Fault::kUsage, "too long to be a conversion");
+    if (query.size() > kLongestQuery) return Failure(Fault::kUsage, words_->Said(M_("too long to be a conversion")));
     const bool ascii = IsAscii(query);
-    if (!ascii && !IsUtf8(query)) return Failure(Fault::kUsage, Shown(query) + " is not valid UTF-8");
+    if (!ascii && !IsUtf8(query))
+        return Failure(Fault::kUsage, words_->Said(M_("%1 is not valid UTF-8"), {Shown(query)}));
     const std::string plain = ascii ? std::string() : WithPlainBlanks(query);
     const std::string_view text = Trimmed(ascii ? query : std::string_view(plain));
     if (rule == ValueRule::kAsTyped) return ReadSingle(text, rule);  // a value is one number, as typed
@@ -575,7 +593,7 @@ Reading QueryReader::Read(std::string_view query, ValueRule rule) {
 
 // A query's text, checked, with plain blanks and trimmed: one number.
 Reading QueryReader::ReadSingle(std::string_view text, ValueRule rule) {
-    if (text.empty()) return Failure(Fault::kUsage, "nothing to convert");
+    if (text.empty()) return Failure(Fault::kUsage, words_->Said(M_("nothing to convert")));
     const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(kBlanks), text.size()));
     const std::size_t length = NumberLength(firstWord);
     const std::string_view rest = Trimmed(text.substr(length));
@@ -590,14 +608,17 @@ Reading QueryReader::ReadSingle(std::string_view text, ValueRule rule) {
             if (reading.conversion) return reading;
         }
         if (!LooksLikeNumber(firstWord))
-            return Failure(Fault::kUsage,
-                           Shown(text) + " is no conversion: it does not start with a number, as '12 in to cm' does");
+            return Failure(
+                Fault::kUsage,
+                words_->Said(M_("%1 is no conversion: it does not start with a number, as '12 in to cm' does"),
+                             {Shown(text)}));
         const std::string_view number = goesOn && length == firstWord.size()
                                             ? text.substr(0, text.find_first_of(kBlanks, rest.data() - text.data()))
                                             : firstWord;
-        return Failure(Fault::kValue, NumberProblem(number));
+        return Failure(Fault::kValue, NumberProblem(number, *words_));
     }
-    if (rest.empty()) return Failure(Fault::kUsage, "missing the units: " + Shown(text) + " is only a number");
+    if (rest.empty())
+        return Failure(Fault::kUsage, words_->Said(M_("missing the units: %1 is only a number"), {Shown(text)}));
     return WithValue(UnitsOf(rest), text.substr(0, length));
 }
 
@@ -608,29 +629,29 @@ const Reading& QueryReader::UnitsOf(std::string_view units) {
     return memo_.emplace_back(std::string(units), ReadUnits(units, *words_)).second;
 }
 
-Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets) {
+Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets, const Vocabulary& words) {
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const ValueRead value = ReadValue(parts[i].value, i == 0);
+        const ValueRead value = ReadValue(parts[i].value, i == 0, words);
         if (!value.problem.empty()) return Failure(Fault::kValue, value.problem);
         if (value.length == 0 || value.length != parts[i].value.size())
-            return Failure(Fault::kValue, Shown(parts[i].value) + " is not a number");
+            return Failure(Fault::kValue, words.Said(M_("%1 is not a number"), {Shown(parts[i].value)}));
     }
-    return AssembledUnits(std::move(parts), std::move(targets));
+    return AssembledUnits(std::move(parts), std::move(targets), words);
 }
 
 namespace {
 
-Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets) {
-    if (parts.empty()) return Failure(Fault::kUsage, "nothing to convert");
+Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets, const Vocabulary& words) {
+    if (parts.empty()) return Failure(Fault::kUsage, words.Said(M_("nothing to convert")));
     const UnitRef first = parts.front().unit;
     const std::string_view category = kCategoryNames.at(std::min(first.category, kCategoryNames.size() - 1));
     const auto ofOtherCategory = [&](UnitRef unit) {
-        return Failure(Fault::kUsage, Shown(NameOf(first)) + " is a unit of " + std::string(category) + " and " +
-                                          Shown(NameOf(unit)) + " of " + std::string(kCategoryNames[unit.category]) +
-                                          "; all units must be of one category");
+        return OfTwoCategories(first, unit, M_("%1 is a unit of %2 and %3 of %4; all units must be of one category"),
+                               words);
     };
-    const auto twice = [](UnitRef unit) {
-        return Failure(Fault::kUsage, Shown(NameOf(unit)) + " comes twice: each unit goes once");
+    const auto twice = [&words](UnitRef unit) {
+        return Failure(Fault::kUsage,
+                       words.Said(M_("%1 comes twice: each unit goes once"), {Shown(words.ShownName(unit))}));
     };
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const Part& part = parts[i];
@@ -644,7 +665,8 @@ Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets) {
             if (targets[j] == targets[i]) return twice(targets[i]);
     }
     if (category == kTemperatureCategory && (parts.size() > 1 || targets.size() > 1))
-        return Failure(Fault::kUsage, "temperatures cannot be added up or split: give one temperature and one unit");
+        return Failure(Fault::kUsage,
+                       words.Said(M_("temperatures cannot be added up or split: give one temperature and one unit")));
     std::stable_sort(targets.begin(), targets.end(), [](UnitRef a, UnitRef b) { return FactorOf(a) > FactorOf(b); });
     Conversion conversion{parts.front().value, first, targets.empty() ? first : targets.front(), {}, {}};
     const bool targeted = !targets.empty();
@@ -657,7 +679,7 @@ Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets) {
         alternatives.push_back(conversion);
         alternatives.back().to = to;
     }
-    return Failure(Fault::kNoTarget, "missing the unit to convert to", std::move(alternatives));
+    return Failure(Fault::kNoTarget, words.Said(M_("missing the unit to convert to")), std::move(alternatives));
 }
 
 // The number a value text of a conversion is: a plain one as the value box

@@ -64,7 +64,8 @@ enum class ValueRule : std::uint8_t { kWhole, kAsTyped };
 //   "12", " 1e3 ", ".5", "5.", "+3", "&HFF" -> ""
 //   "1,5" -> "'1,5' is not a number: the decimal point is '.'"
 //   "", "abc", "5 6", "1.2.3", "0x10", "inf", "\u22125" -> a message
-std::string NumberProblem(std::string_view text);
+// Messages are in the vocabulary's language, as are all a Reading has.
+std::string NumberProblem(std::string_view text, const Vocabulary& words = Vocabulary::English());
 
 // The three-argument form: the value and each unit named apart. The second
 // unit is looked for in the first one's category, and the first in the
@@ -108,7 +109,8 @@ Reading ReadQuery(std::string_view query, ValueRule rule = ValueRule::kWhole,
 // category, each unit once, no sum of temperatures, values as a query takes
 // them; the targets put largest first. No targets: kNoTarget, with the
 // conversion to each unit of the category.
-Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets);
+Reading Assembled(std::vector<Part> parts, std::vector<UnitRef> targets,
+                  const Vocabulary& words = Vocabulary::English());
 
 // Reads query after query, as a stream of them comes: units worded as in
 // one of the last few queries are not looked up again.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -64,5 +65,11 @@ template <class Texts>
 std::string Joined(const Texts& texts, std::string_view separator) {
     return Joined(texts, separator, separator);
 }
+
+// A message with its placeholders %1 .. %9 filled in, each once where it
+// stands; a placeholder without an argument stays as written.
+//   "%1 is not a number", {"abc"}  -> "abc is not a number"
+//   "%2 = %1", {"a", "b"}          -> "b = a"
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> args);
 
 }  // namespace mensaro

@@ -167,7 +167,7 @@ std::vector<std::string_view> AliasesOf(UnitRef unit) {
 
 Vocabulary::Vocabulary() : Vocabulary(Language()) {}
 
-Vocabulary::Vocabulary(const Language& language) {
+Vocabulary::Vocabulary(const Language& language) : language_(language) {
     const auto asked = [&language](Words words, std::string_view english) {
         return language ? language(words, english) : std::string();
     };
@@ -193,6 +193,8 @@ Vocabulary::Vocabulary(const Language& language) {
         // The list spells it "Temprature"; people spell it right.
         categories_.emplace_back(Folded(kCategoryNames[c]), c);
         if (kCategoryNames[c] == kTemperatureCategory) categories_.emplace_back("temperature", c);
+        const std::string shown(Trimmed(asked(Words::kShownCategory, kCategoryNames[c])));
+        shownCategories_.push_back(IsUtf8(shown) && !Folded(shown).empty() ? shown : std::string(kCategoryNames[c]));
         for (const Words words : {Words::kShownCategory, Words::kTypedCategory}) {
             const std::string typed = asked(words, kCategoryNames[c]);
             for (const std::string_view name : Split(typed, ';'))
@@ -225,6 +227,13 @@ std::string_view Vocabulary::ShownName(UnitRef unit) const {
     for (const auto& [named, name] : shown_)
         if (named == unit) return name;
     return NameOf(unit);
+}
+
+std::string_view Vocabulary::ShownCategory(std::size_t category) const { return shownCategories_.at(category); }
+
+std::string Vocabulary::Said(std::string_view english, std::initializer_list<std::string_view> args) const {
+    const std::string theirs = language_ ? language_(Words::kMessage, english) : std::string();
+    return Fill(theirs.empty() || !IsUtf8(theirs) ? english : std::string_view(theirs), args);
 }
 
 bool Vocabulary::IsKeyword(std::string_view word) const {

@@ -13,10 +13,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Marks a message's English text for the translators' template; it stays
+// that text. A vocabulary's Said() gives it in the language.
+#define M_(text) text
 
 namespace mensaro {
 
@@ -39,6 +44,7 @@ enum class Words : std::uint8_t {
     kShownCategory,  // by a category's name: the one name shown for it
     kTypedCategory,  // by a category's name: the other names typed for it
     kKeywords,       // by "to": the words between two units
+    kMessage,        // by a message's English text, placeholders %1 .. %9: the message
 };
 
 // The names a typed text is looked up among: the English ones always, and
@@ -58,6 +64,13 @@ public:
 
     // The name shown for a unit in the language, else its list name.
     std::string_view ShownName(UnitRef unit) const;
+    // The name shown for a category in the language, else its own.
+    std::string_view ShownCategory(std::size_t category) const;
+
+    // A message (marked with M_) in the language, else in English, with its
+    // placeholders %1 .. %9 filled in.
+    //   "unknown unit %1", {"'zol'"} -> "unknown unit 'zol'"; German "unbekannte Einheit 'zol'"
+    std::string Said(std::string_view english, std::initializer_list<std::string_view> args = {}) const;
 
     // Every keyword as written, the English ones first, each once.
     const std::vector<std::string>& Keywords() const { return written_; }
@@ -87,6 +100,8 @@ private:
     std::vector<std::string> keywords_;  // folded words
     std::vector<std::string> marks_;
     std::vector<std::pair<UnitRef, std::string>> shown_;
+    std::vector<std::string> shownCategories_;
+    Language language_;  // kept for the messages
 };
 
 // The units of a category that a user can name, in list order: every entry

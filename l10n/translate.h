@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text.h"
+
 // Marks a text for the template without translating it where it stands.
 #define N_(text) text
 
@@ -39,10 +41,7 @@ const char* Tr(const char* context, const char* msgid);
 std::string ShownUnit(std::string_view name);
 std::string ShownCategory(std::string_view name);
 
-// A translated message with its placeholders %1 .. %9 filled in, each once
-// where it stands; a placeholder without an argument stays as written.
-//   "%1 is not a number", {"abc"}  -> "abc is not a number"
-//   "%2 = %1", {"a", "b"}          -> "b = a"
-std::string Fill(std::string_view text, std::initializer_list<std::string_view> args);
+// A translated message with its placeholders filled in (core/text.h).
+using ::mensaro::Fill;
 
 }  // namespace mensaro::l10n

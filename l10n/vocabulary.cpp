@@ -13,7 +13,7 @@ namespace mensaro::l10n {
 
 namespace {
 
-// The catalogue's contexts, in the order of Words.
+// The catalogue's contexts, in the order of Words; messages have none.
 constexpr const char* kContexts[] = {"unit", "typed unit names", "category", "typed category names", "typed keywords"};
 
 // gettext answers in English under C/POSIX: no need to ask it.
@@ -26,7 +26,9 @@ bool InEnglish() {
 
 Vocabulary VocabularyOfTranslations() {
     return Vocabulary([](Words what, std::string_view english) {
-        return std::string(Tr(kContexts[static_cast<int>(what)], std::string(english).c_str()));
+        const std::string msgid(english);
+        if (what == Words::kMessage) return std::string(Tr(msgid.c_str()));
+        return std::string(Tr(kContexts[static_cast<int>(what)], msgid.c_str()));
     });
 }
 

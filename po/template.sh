@@ -13,10 +13,11 @@ trap 'rm -rf "$work"' EXIT
 cd "$src"
 common=(--force-po --from-code=UTF-8 --add-comments=TRANSLATORS: --sort-by-file --package-name=Mensaro
         --msgid-bugs-address=developers@mensaro.org)
-# Window, command line and search: Tr(msgid), Tr(context, msgid), N_(msgid).
+# Window, command line and search: Tr(msgid), Tr(context, msgid), N_(msgid);
+# the core's messages: M_(msgid).
 # Their placeholders are %1 .. %9; msgfmt --check compares them.
-git ls-files -- 'app/*.cpp' 'ui/*.cpp' 'l10n/*.cpp' | sort >"$work/files"
-xgettext "${common[@]}" -C --qt -k -kTr:1,1t -kTr:1c,2,2t -kN_ \
+git ls-files -- 'app/*.cpp' 'core/*.cpp' 'ui/*.cpp' 'l10n/*.cpp' | sort >"$work/files"
+xgettext "${common[@]}" -C --qt -k -kTr:1,1t -kTr:1c,2,2t -kN_ -kM_ \
     -f "$work/files" -o "$work/code.pot"
 xgettext "${common[@]}" -L Desktop -k -kGenericName -kComment -kKeywords \
     packaging/org.mensaro.Mensaro.desktop.in -o "$work/desktop.pot"

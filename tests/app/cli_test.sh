@@ -70,6 +70,9 @@ done <<'ROWS'
 0|5 Fuß 10.8661417322835 Zoll|||LANG=de_DE.UTF-8|180 cm in Fuß und Zoll
 0|25.40|||LANG=tr_TR.UTF-8|10|inc\xcc\xa7|cm
 2||mensaro: unknown unit 'Zoll'; the units of Distance are Inch, Feet, Yard, Furlong, Mile, Nautical Mile, Millimeter, Centimeter, Meter and Kilometer||LANG=C|12|Zoll|in|cm
+2||mensaro: unbekannte Einheit 'zoo'; die Einheiten der Kategorie Länge sind Zoll, Fuß, Yard, Furlong, Meile, Seemeile, Millimeter, Zentimeter, Meter und Kilometer||LANG=de_DE.UTF-8|12|zoo|in|cm
+1||mensaro: '1,5' ist keine Zahl: das Dezimaltrennzeichen ist '.'||LANG=de_DE.UTF-8|1,5|Zoll|cm
+1||mensaro: línea 1: '1/0' divide entre cero\nmensaro: línea 2: falta la unidad de '11'|1/0 pulgadas a cm\n5 ft 11\n|LANG=es_ES.UTF-8|-
 ROWS
 # Not text: a result line for each line, 20 messages and a count.
 "$program" --as-typed - inch feet <"$2" >"$out" 2>"$err"

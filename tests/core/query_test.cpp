@@ -93,7 +93,9 @@ mensaro::Vocabulary TestLanguage() {
         {{kTypedUnit, "Feet"}, "Füße"}, {{kShownUnit, "Ton"}, "Tonne"}, {{kTypedUnit, "Ton"}, "Tonnen;t"},
         {{kShownUnit, "Centimeter"}, "Zentimeter"}, {{kShownUnit, "Mile"}, "Meile"}, {{kTypedUnit, "Yard"}, "mi"},
         {{kTypedUnit, "Liter"}, "Fass"}, {{kTypedUnit, "Gallon US"}, ";Fass;"}, {{kShownCategory, "Distance"}, "Länge"},
-        {{kTypedCategory, "Temprature"}, "Temperatur"}, {{kKeywords, "to"}, "nach;in; ⇒ "}};
+        {{kTypedCategory, "Temprature"}, "Temperatur"}, {{kKeywords, "to"}, "nach;in; ⇒ "},
+        {{kMessage, "unknown unit %1; the units of %2 are %3"}, "unbekannte Einheit %1; %2: %3"},
+        {{kMessage, "%1 is not a number: the decimal point is '.'"}, "%1: Dezimalpunkt '.'"}};
     // clang-format on
     return mensaro::Vocabulary([](mensaro::Words words, std::string_view english) {
         const auto found = kNames.find({words, english});
@@ -281,7 +283,8 @@ TEST(Vocabulary, AddsALanguagesNamesBesideTheEnglishOnesAndRefusesWhatBothGiveTw
     const std::pair<std::string, std::string> queries[] = {
         {"12 Zoll nach cm", "12 Inch > Centimeter"}, {"3 FUSS IN m", "3 Feet > Meter"},
         {"12 zoll to Zentimeter", "12 Inch > Centimeter"}, {"12 in⇒cm", "12 Inch > Centimeter"},
-        {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton (Tonne)"}, {"12 nach", "usage:"}};
+        {"1 Tonne nach kg", "ambiguous:it could be Tonne or Ton (Tonne)"}, {"12 nach", "usage:"},
+        {"1 zoo in cm", "usage:unbekannte Einheit 'zoo'; Länge: Zoll, Fuß, Yard"}, {"1,5 in cm", "value:'1,5': Dez"}};
     // clang-format on
     for (const auto& [typed, category, means] : cases)
         EXPECT_EQ(Names(MatchUnit(typed, Where(category), words)), means) << '"' << typed << "\" in " << category;

@@ -33,11 +33,14 @@ LC_ALL=C "$program" --list | awk '/^[^ ]/ { if (n) emit(); n = 0; next } { sub(/
 LC_ALL=C "$program" - <"$scratch/queries" >"$scratch/english" 2>&1
 for language in $languages; do
     locale=$(locale -a | grep -im1 "^${language}_.*utf-\?8$") || { fail "no UTF-8 locale for $language"; continue; }
-    # The same digits; only a name the language gives another unit (German "Tonne", the metric ton) is refused.
+    # The same digits; only a name the language gives another unit (German "Tonne", the metric ton) is refused,
+    # as ambiguous in the language's words.
+    ambiguous=$(LANG=$locale TEXTDOMAINDIR=$built gettext mensaro 'unit %1 is ambiguous: it could be %2')
+    [[ $ambiguous != unit* ]] || fail "$language: the core's messages are not translated"
     LANG=$locale "$program" - <"$scratch/queries" >"$scratch/results" 2>/dev/null
     while IFS=$'\t' read -r query _ result; do
         # shellcheck disable=SC2086 # the query's words
-        [[ -z $result && $(LANG=$locale "$program" $query 2>&1) == *"is ambiguous"* ]] || fail "$language: $query: $result"
+        [[ -z $result && $(LANG=$locale "$program" $query 2>&1) == "mensaro: "${ambiguous//%[0-9]/*} ]] || fail "$language: $query: $result"
     done < <(paste "$scratch/queries" "$scratch/english" "$scratch/results" | awk -F '\t' '$2 != $3')
     # Two units of one category shown alike could not be told apart in the lists.
     LANG=$locale "$program" --list >"$scratch/list"
