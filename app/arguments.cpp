@@ -119,7 +119,8 @@ Request ParseArguments(std::span<const std::string_view> args) {
                 value = args[++i];
             }
             request.userTime = ServerTime(value);
-            if (!request.userTime) return Refused(l10n::Fill(l10n::Tr("option %1 takes a time: a number below 2^32"), {typed}));
+            if (!request.userTime)
+                return Refused(l10n::Fill(l10n::Tr("option %1 takes a time: a number below 2^32"), {typed}));
             continue;
         }
         if (hasValue) return Refused(l10n::Fill(l10n::Tr("option %1 takes no value"), {typed}));
@@ -162,7 +163,7 @@ Request ParseArguments(std::span<const std::string_view> args) {
         request.job = Job::kConvert;
     }
     if (request.userTime && request.job != Job::kWindow && !request.show)
-        return Refused("--user-time goes with a window: mensaro --show or no conversion");
+        return Refused(l10n::Tr("--user-time goes with a window: mensaro --show or no conversion"));
     return request;
 }
 

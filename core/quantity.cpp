@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <system_error>
 #include <cmath>
+#include <system_error>
 #include <vector>
 
 #include "core/numbertext.h"
@@ -26,10 +26,10 @@ struct Vulgar {
     double denominator;
 };
 constexpr Vulgar kVulgars[] = {
-    {U'\u00BC', 1, 4},  {U'\u00BD', 1, 2},  {U'\u00BE', 3, 4},  {U'\u2150', 1, 7}, {U'\u2151', 1, 9},
-    {U'\u2152', 1, 10}, {U'\u2153', 1, 3},  {U'\u2154', 2, 3},  {U'\u2155', 1, 5}, {U'\u2156', 2, 5},
-    {U'\u2157', 3, 5},  {U'\u2158', 4, 5},  {U'\u2159', 1, 6},  {U'\u215A', 5, 6}, {U'\u215B', 1, 8},
-    {U'\u215C', 3, 8},  {U'\u215D', 5, 8},  {U'\u215E', 7, 8},  {U'\u2189', 0, 3},
+    {U'\u00BC', 1, 4},  {U'\u00BD', 1, 2}, {U'\u00BE', 3, 4}, {U'\u2150', 1, 7}, {U'\u2151', 1, 9},
+    {U'\u2152', 1, 10}, {U'\u2153', 1, 3}, {U'\u2154', 2, 3}, {U'\u2155', 1, 5}, {U'\u2156', 2, 5},
+    {U'\u2157', 3, 5},  {U'\u2158', 4, 5}, {U'\u2159', 1, 6}, {U'\u215A', 5, 6}, {U'\u215B', 1, 8},
+    {U'\u215C', 3, 8},  {U'\u215D', 5, 8}, {U'\u215E', 7, 8}, {U'\u2189', 0, 3},
 };
 
 // The vulgar fraction a text starts with, as its length and value; 0 for none.
@@ -52,7 +52,8 @@ std::size_t SlashAt(std::string_view text) {
 // blanks ReadNumber first drops, since it holds none.
 double NumberOf(std::string_view number) {
     double value = 0;
-    if (number.starts_with('&') || std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc())
+    if (number.starts_with('&') ||
+        std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc())
         return ReadNumber(number);  // &H, &O, and beyond the range
     return value;
 }
@@ -155,8 +156,7 @@ std::string SplitText(double total, std::span<const double> factors, std::span<c
     texts[0] = shown(0);
     const bool zero = std::all_of(texts.begin(), texts.end(), [](const std::string& t) { return ReadNumber(t) == 0; });
     std::string text = total < 0 && !zero ? "-" : "";
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        text += (i > 0 ? " " : "") + texts[i] + " " + std::string(names[i]);
+    for (std::size_t i = 0; i < texts.size(); ++i) text += (i > 0 ? " " : "") + texts[i] + " " + std::string(names[i]);
     return text;
 }
 

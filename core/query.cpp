@@ -196,7 +196,9 @@ double FactorOf(UnitRef unit) {
     return factors.at(unit.category).at(static_cast<std::size_t>(unit.position));
 }
 
-bool IsMark(char32_t c) { return c == '\'' || c == '"' || c == U'\u2032' || c == U'\u2033' || c == U'\u2019' || c == U'\u201D'; }
+bool IsMark(char32_t c) {
+    return c == '\'' || c == '"' || c == U'\u2032' || c == U'\u2033' || c == U'\u2019' || c == U'\u201D';
+}
 bool IsFootMark(std::string_view unit) { return unit == "'" || unit == "\u2032" || unit == "\u2019"; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -225,7 +227,8 @@ std::size_t NextValue(std::string_view text, std::size_t from, const Vocabulary&
             std::size_t word = at;
             while (word > 0 && IsLetter(text[word - 1])) --word;
             const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
-            if (MatchUnit(text.substr(word, end - word), std::nullopt, words).empty()) return at;  // "m2" is a unit of its own
+            if (MatchUnit(text.substr(word, end - word), std::nullopt, words).empty())
+                return at;  // "m2" is a unit of its own
         }
     }
     return std::string_view::npos;
@@ -268,7 +271,8 @@ std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category, cons
         std::size_t taken = 0;
         // The longest run of words that names one unit: "nautical mile yd".
         for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
-            const std::string_view name(words[i].data(), words[i + n - 1].data() + words[i + n - 1].size() - words[i].data());
+            const std::string_view name(words[i].data(),
+                                        words[i + n - 1].data() + words[i + n - 1].size() - words[i].data());
             const auto unit = UnitOf(name, category, vocabulary);
             if (const UnitRef* found = std::get_if<UnitRef>(&unit); found && found->category == category) {
                 if (std::find(units.begin(), units.end(), *found) != units.end()) return {};
@@ -416,11 +420,12 @@ QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts,
     // The category: that of the first unit that names one unit anywhere.
     std::optional<std::size_t> category;
     for (std::size_t i = 0; i + 1 < texts.size() && !category; ++i)
-        if (const auto units = MatchUnit(texts[i], std::nullopt, words); units.size() == 1) category = units.front().category;
+        if (const auto units = MatchUnit(texts[i], std::nullopt, words); units.size() == 1)
+            category = units.front().category;
     for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
         auto unit = UnitOf(texts[i], category, words);
         if (Reading* failed = std::get_if<Reading>(&unit)) {
-            shape.refused = *std::move(failed);
+            shape.refused = std::move(*failed);
             return shape;
         }
         shape.units.push_back(std::get<UnitRef>(unit));
@@ -436,7 +441,7 @@ QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts,
         const std::size_t keyword = KeywordAt(lastUnit, words);
         shape.unitMissing =
             keyword > 0 && category && !TargetsOf(Trimmed(lastUnit.substr(keyword)), *category, words).empty();
-        shape.refused = *std::move(failed);
+        shape.refused = std::move(*failed);
         return shape;
     }
     LastUnit& found = std::get<LastUnit>(last);
@@ -447,7 +452,7 @@ QueryReader::Shape QueryReader::ShapeOf(std::span<const std::string_view> texts,
 
 std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
     auto cut = PiecesOf(text, *words_);
-    if (Reading* failed = std::get_if<Reading>(&cut)) return *std::move(failed);
+    if (Reading* failed = std::get_if<Reading>(&cut)) return std::move(*failed);
     const auto* pieces = std::get_if<std::vector<Piece>>(&cut);
     if (!pieces) return std::nullopt;
     // Streams repeat their wording with other numbers: the units of the last
@@ -481,9 +486,7 @@ std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
     return AssembledUnits(std::move(parts), shape.targets, *words_);  // the values are read already
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::string NumberProblem(std::string_view text, const Vocabulary& words) {
     const std::string_view value = Trimmed(text);
@@ -711,7 +714,8 @@ double TotalOf(const Conversion& conversion) {
 
 Conversion ForWindow(const Conversion& conversion) {
     if (conversion.parts.empty() && conversion.targets.empty()) return conversion;
-    Conversion single{{}, conversion.from, conversion.targets.empty() ? conversion.to : conversion.targets.back(), {}, {}};
+    Conversion single{
+        {}, conversion.from, conversion.targets.empty() ? conversion.to : conversion.targets.back(), {}, {}};
     if (conversion.parts.size() < 2) {
         single.value = conversion.parts.empty() ? conversion.value : ExactText(ValueOf(conversion.value));
         return single;
@@ -731,8 +735,7 @@ std::string ResultOf(const Conversion& conversion, const Vocabulary& words) {
                             conversion.to.position);
     if (conversion.targets.empty() && conversion.parts.size() < 2) {
         const Conversion single = ForWindow(conversion);
-        return ConvertValue(TableOf(category), category, single.value, single.from.position,
-                            single.to.position);
+        return ConvertValue(TableOf(category), category, single.value, single.from.position, single.to.position);
     }
     const double total = TotalOf(conversion);
     if (conversion.targets.empty()) return FormatByPattern(total / FactorOf(conversion.to), kGeneralPattern);

@@ -83,7 +83,8 @@ void ShellSearchProvider::LaunchSearch(const QStringList& terms, uint timestamp)
     const std::vector<Conversion> conversions = service_.Suggestions(terms);
     std::optional<Conversion> first;
     if (!conversions.empty()) first = conversions.front();
-    if (!service_.OpenWindow(first, timestamp)) sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
+    if (!service_.OpenWindow(first, timestamp))
+        sendErrorReply(QDBusError::Failed, QString::fromLatin1(Service::kCannotStart));
 }
 
 }  // namespace mensaro

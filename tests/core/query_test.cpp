@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <random>
 #include <string>
 #include <tuple>
@@ -122,7 +122,8 @@ TEST(ListNamesStartingWithAndMatchCategory, TakeAStart) {
 // and a piece of its message.
 std::string Written(const Conversion& c) {
     std::string text = c.parts.empty() ? c.value + " " + std::string(NameOf(c.from)) : "";
-    for (const auto& part : c.parts) text += (text.empty() ? "" : " ") + part.value + " " + std::string(NameOf(part.unit));
+    for (const auto& part : c.parts)
+        text += (text.empty() ? "" : " ") + part.value + " " + std::string(NameOf(part.unit));
     text += " >";
     for (const auto unit : c.targets.empty() ? std::vector{c.to} : c.targets) text += " " + std::string(NameOf(unit));
     return text;
@@ -256,12 +257,29 @@ TEST(Suggest, OffersAFewConversionsNeverGuessesAndNamesThemById) {
         }
         EXPECT_EQ(ids, expected) << query;
     }
-    for (const std::string& id : std::initializer_list<std::string>{
-             "", "12|Inch", "12|Inch|Centimeter|x", "12|Inch|Gram", "abc|Inch|Centimeter", "12|inch|Centimeter",
-             " 12|Inch|Centimeter", "12|----------------|Inch", "1\xff|Inch|Inch", std::string(300, '1') + "|Inch|Inch",
-             "|Inch|Inch", "1e308|Mile|Inch", "5|Feet|5|Feet|Inch", "5|Feet|-11|Inch|Inch", "5|Feet|11|Inch",
-             "5|Feet|11|Second|Inch", "1|Inch|Inch|Feet", "1/0|Inch|Inch", "1|Celsius|2|Kelvin|Celsius", "1|Inch|Feet|",
-             "5|Feet|11|Inch|Inch|Inch", "3 1/2 |Inch|Inch", "1e308|Mile|1|Inch|Inch"})
+    for (const std::string& id : std::initializer_list<std::string>{"",
+                                                                    "12|Inch",
+                                                                    "12|Inch|Centimeter|x",
+                                                                    "12|Inch|Gram",
+                                                                    "abc|Inch|Centimeter",
+                                                                    "12|inch|Centimeter",
+                                                                    " 12|Inch|Centimeter",
+                                                                    "12|----------------|Inch",
+                                                                    "1\xff|Inch|Inch",
+                                                                    std::string(300, '1') + "|Inch|Inch",
+                                                                    "|Inch|Inch",
+                                                                    "1e308|Mile|Inch",
+                                                                    "5|Feet|5|Feet|Inch",
+                                                                    "5|Feet|-11|Inch|Inch",
+                                                                    "5|Feet|11|Inch",
+                                                                    "5|Feet|11|Second|Inch",
+                                                                    "1|Inch|Inch|Feet",
+                                                                    "1/0|Inch|Inch",
+                                                                    "1|Celsius|2|Kelvin|Celsius",
+                                                                    "1|Inch|Feet|",
+                                                                    "5|Feet|11|Inch|Inch|Inch",
+                                                                    "3 1/2 |Inch|Inch",
+                                                                    "1e308|Mile|1|Inch|Inch"})
         EXPECT_FALSE(mensaro::FromId(id)) << id;  // what it did not make
     // Where the locale writes a decimal comma, so may the query.
     for (const char* query : {"1,5 in cm", "1.5 in cm"})
@@ -316,7 +334,9 @@ std::string Oracle(const std::vector<std::pair<double, mensaro::UnitRef>>& parts
         rest = std::max(0.0, rest - amount[i] * Factor(targets[i]));
     }
     amount.back() = rest / Factor(targets.back());
-    const auto shown = [&](std::size_t i) { return FormatByPattern(amount[i], i + 1 == amount.size() ? kGeneralPattern : "0"); };
+    const auto shown = [&](std::size_t i) {
+        return FormatByPattern(amount[i], i + 1 == amount.size() ? kGeneralPattern : "0");
+    };
     for (std::size_t i = amount.size() - 1; i > 0; --i)
         if (ReadNumber(shown(i)) >= ReadNumber(mensaro::WriteNumber(Factor(targets[i - 1]) / Factor(targets[i]))))
             amount[i] = 0, amount[i - 1] += 1;
@@ -336,8 +356,9 @@ std::string Exact(double value) {
 
 TEST(ReadValue, ReadsTheHeadersExamples) {
     const std::tuple<const char*, std::size_t, double> kValues[] = {
-        {"12 in", 2, 12}, {"1/2 in", 3, 0.5}, {"3 1/2in", 5, 3.5}, {"1½", 3, 1.5}, {"¾", 2, 0.75}, {"-2.5e1ft", 6, -25},
-        {"3 ½", 4, 3.5}, {"2⅓", 4, 2 + 1.0 / 3}, {"7\u20448", 5, 0.875}, {"+↉", 4, 0}, {"5 9", 1, 5}, {"ft", 0, 0}};
+        {"12 in", 2, 12},       {"1/2 in", 3, 0.5},   {"3 1/2in", 5, 3.5}, {"1½", 3, 1.5},
+        {"¾", 2, 0.75},         {"-2.5e1ft", 6, -25}, {"3 ½", 4, 3.5},     {"2⅓", 4, 2 + 1.0 / 3},
+        {"7\u20448", 5, 0.875}, {"+↉", 4, 0},         {"5 9", 1, 5},       {"ft", 0, 0}};
     for (const auto& [text, length, value] : kValues) {
         const mensaro::ValueRead read = mensaro::ReadValue(text);
         EXPECT_TRUE(read.length == length && read.value == value && read.problem.empty()) << text;
@@ -352,10 +373,14 @@ TEST(ReadValue, ReadsTheHeadersExamples) {
 TEST(ResultOf, AddsThePartsAndSplitsTheTargetsAsDocumented) {
     // A part never shows a full unit of the part before it, one sign in front.
     const std::pair<const char*, const char*> kFixed[] = {
-        {"71.99999999999999 in to ft in", "6 Feet 0.00 Inch"}, {"-71 in to ft in", "-5 Feet 11.00 Inch"},
-        {"35.99999999999999 in to yd ft in", "1 Yard 0 Feet 0.00 Inch"}, {"-1e-16 in to ft in", "0 Feet 0.00 Inch"},
-        {"119.99999999999999 min to h min", "2 Hour 0.00 Minute"}, {"1e308 mi to ft in", "Overflow"},
-        {"180 cm to ft in", "5 Feet 10.8661417322835 Inch"}, {"1e308 mi 1 in to cm", "Overflow"}};
+        {"71.99999999999999 in to ft in", "6 Feet 0.00 Inch"},
+        {"-71 in to ft in", "-5 Feet 11.00 Inch"},
+        {"35.99999999999999 in to yd ft in", "1 Yard 0 Feet 0.00 Inch"},
+        {"-1e-16 in to ft in", "0 Feet 0.00 Inch"},
+        {"119.99999999999999 min to h min", "2 Hour 0.00 Minute"},
+        {"1e308 mi to ft in", "Overflow"},
+        {"180 cm to ft in", "5 Feet 10.8661417322835 Inch"},
+        {"1e308 mi 1 in to cm", "Overflow"}};
     for (const auto& [query, expected] : kFixed)
         EXPECT_EQ(mensaro::ResultOf(mensaro::ReadQuery(query).conversion.value()), expected) << query;
     // Random quantities of every category that adds up, in list names, against the oracle; and the carry at each
@@ -380,7 +405,8 @@ TEST(ResultOf, AddsThePartsAndSplitsTheTargetsAsDocumented) {
             if (pick(5) == 0) text = fraction[0], value = mensaro::ReadNumber(fraction[1]);
             if (round % 50 == 0 && targetCount > 1) {
                 // The carry: k large units less the last step of a double, in the smallest.
-                value = std::nextafter(static_cast<double>(1 + pick(9)) * Factor(targets[0]) / Factor(targets.back()), 0);
+                value =
+                    std::nextafter(static_cast<double>(1 + pick(9)) * Factor(targets[0]) / Factor(targets.back()), 0);
                 text = Exact(value);
                 parts.clear(), query = "";
                 parts.push_back({value, targets.back()});
