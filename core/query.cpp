@@ -368,10 +368,6 @@ std::variant<LastUnit, Reading> LastUnitOf(std::string_view text, std::optional<
     return std::get<Reading>(std::move(alone));
 }
 
-// A quantity in several parts, or with a fraction for a value, cut into its
-// values and the unit text after each: "5 ft 11 in to cm" -> 5 "ft", 11 "in
-// to cm". Nothing for a text that is neither, so that its reading as a
-// single number stands; a Reading for a value that is none.
 // Whether a text plainly starts a quantity in parts or a fraction: a value
 // that is a fraction, or another value after a blank or a mark. Digits right
 // after a name ("5ft11in") take a look-up to tell, left to the reading.
@@ -386,6 +382,10 @@ bool PlainlyInParts(std::string_view text, const Vocabulary& words) {
     return NextValue(text, sign + length, words, false) != std::string_view::npos;
 }
 
+// A quantity in several parts, or with a fraction for a value, cut into its
+// values and the unit text after each: "5 ft 11 in to cm" -> 5 "ft", 11 "in
+// to cm". Nothing for a text that is neither, so that its reading as a
+// single number stands; a Reading for a value that is none.
 struct Piece {
     std::string_view value;
     std::string_view unit;
