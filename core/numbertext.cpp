@@ -10,13 +10,14 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/text.h"
+
 namespace mensaro {
 
 namespace {
 
 // Dropped from a number's text wherever they stand, before it is read.
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 bool IsLetter(char c, char upper) { return c == upper || c == upper + ('a' - 'A'); }

@@ -16,9 +16,6 @@ namespace mensaro {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 // Unicode's vulgar fractions, each one character.
 struct Vulgar {
     char32_t mark;

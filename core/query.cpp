@@ -19,8 +19,6 @@ namespace mensaro {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 constexpr std::string_view kMinusSign = "\u2212";
 
 // Whether a text holds one of the fullwidth digits ０ to ９ (U+FF10 to U+FF19).

@@ -39,6 +39,9 @@ std::string Shown(std::string_view s);
 constexpr std::string_view kBlanks = " \t";
 constexpr bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
+// An ASCII digit, 0 to 9, whatever the locale.
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // A space between words: a blank, or a no-break or thin space, which some
 // keyboards type.
 bool IsWordSpace(char32_t c);
