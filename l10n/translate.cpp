@@ -24,10 +24,14 @@ constexpr char kDomain[] = "mensaro";
 
 // Whether a file that exists is a whole message catalogue: the C library
 // checks little of one and reads past the end of a file cut short. A file
-// that is not there is sound: gettext answers in English without it.
+// that is not there is sound: gettext answers in English without it. Anything
+// else there (a folder, a device) is not: Debian 13's C library opens a
+// folder, fails to read it and loses the buffer it read into.
 bool IsSoundCatalogue(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return true;  // none, or a folder gettext cannot read
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) return true;
+    if (!std::filesystem::is_regular_file(status)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return true;
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
