@@ -6,14 +6,16 @@
 # says that one alone.   orca_test.sh <mensaro binary>, run inside session.sh.
 source "$(dirname "$0")/../lib.sh"
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$scratch/orca.log" 2>/dev/null | sed "s/SPEECH OUTPUT: //"; }
+# Orca echoes the Shift key in its own language: "shift", or German "Umschalt".
+key_echoes() { grep -i "$@" -e shift -e umschalt; }
 # Orca logs in blocks, which a Shift's echo pushes out: all is said once that echo shows and no more came since.
 settle() {
     local echoes said=
     for _ in {1..10}; do
-        echoes=$(spoken | grep -c shift)
-        wait_for 10 eval '(($(xdotool key shift; spoken | grep -c shift) > echoes))' || return
-        [[ $said == $(spoken | grep -vc shift) ]] && return
-        said=$(spoken | grep -vc shift)
+        echoes=$(spoken | key_echoes -c)
+        wait_for 10 eval '(($(xdotool key shift; spoken | key_echoes -c) > echoes))' || return
+        [[ $said == $(spoken | key_echoes -vc) ]] && return
+        said=$(spoken | key_echoes -vc)
     done
 }
 
@@ -37,7 +39,7 @@ while IFS='|' read -r sent result; do
     xdotool $sent
     wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -qF "$result"'
     settle
-    said=$(spoken | tail -n +$((before + 1)) | grep -v shift)
+    said=$(spoken | tail -n +$((before + 1)) | key_echoes -v)
     [[ -n $result && $(grep -cF "$result" <<<"$said") -eq 1 || -z $result$said ]] || fail "$sent made Orca say: $said"
 done < <(rows <<'ROWS'
 key --delay 100 shift+Tab c|2.54 Centimeter
@@ -54,6 +56,6 @@ ROWS
 before=$(spoken | wc -l)
 "$1" --show 12 in cm & pids+=($!)
 wait_for 30 eval 'xdotool key shift; spoken | tail -n +$((before + 1)) | grep -q "$centimeter"' && settle
-said=$(spoken | tail -n +$((before + 1)) | grep -v shift)
+said=$(spoken | tail -n +$((before + 1)) | key_echoes -v)
 [[ $(grep -c '[0-9] [A-Z]' <<<"$said") -eq 1 && $said == *"30.48 $centimeter"* ]] || fail "--show made Orca say: $said"
 finish
