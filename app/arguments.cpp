@@ -60,9 +60,8 @@ std::optional<std::string_view> OwnOption(std::string_view name) {
 // An X server time: a whole number that fits 32 bits, digits only.
 std::optional<std::uint32_t> ServerTime(std::string_view text) {
     std::uint32_t time = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, time);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), time);
+    if (text.empty() || error != std::errc() || stop != text.data() + text.size()) return std::nullopt;
     return time;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <bit>
 #include <cstdint>
 
 #include "ui/appinfo.h"
@@ -28,8 +29,7 @@ void TakeUserTime(std::uint32_t time) {
     using SetTime = void (*)(QScreen*, std::uint32_t);
     for (const char* which : {"setapptime", "setappusertime"}) {
         // Qt hands every such function out under one type; this one's is its own.
-        if (auto set =
-                reinterpret_cast<SetTime>(reinterpret_cast<void*>(native->nativeResourceFunctionForScreen(which))))
+        if (auto set = std::bit_cast<SetTime>(native->nativeResourceFunctionForScreen(which)))
             set(QGuiApplication::primaryScreen(), time);
     }
 }

@@ -269,8 +269,7 @@ std::vector<UnitRef> TargetsOf(std::string_view text, std::size_t category, cons
         std::size_t taken = 0;
         // The longest run of words that names one unit: "nautical mile yd".
         for (std::size_t n = std::min<std::size_t>(3, words.size() - i); n > 0 && taken == 0; --n) {
-            const std::string_view name(words[i].data(),
-                                        words[i + n - 1].data() + words[i + n - 1].size() - words[i].data());
+            const std::string_view name(words[i].begin(), words[i + n - 1].end());
             const auto unit = UnitOf(name, category, vocabulary);
             if (const UnitRef* found = std::get_if<UnitRef>(&unit); found && found->category == category) {
                 if (std::find(units.begin(), units.end(), *found) != units.end()) return {};
@@ -478,13 +477,12 @@ std::optional<Reading> QueryReader::ReadMixed(std::string_view text) {
     const Shape& shape = *known;
     if (shape.unitMissing)
         return Failure(Fault::kUsage, words_->Said(M_("missing the unit of %1"), {Shown(pieces->back().value)}));
-    if (shape.refused) return *shape.refused;
+    if (shape.refused) return shape.refused;
     std::vector<Part> parts;
+    parts.reserve(pieces->size());
     for (std::size_t i = 0; i < pieces->size(); ++i) parts.push_back({std::string((*pieces)[i].value), shape.units[i]});
     return AssembledUnits(std::move(parts), shape.targets, *words_);  // the values are read already
 }
-
-namespace {}  // namespace
 
 std::string NumberProblem(std::string_view text, const Vocabulary& words) {
     const std::string_view value = Trimmed(text);

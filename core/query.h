@@ -35,8 +35,12 @@ struct Conversion {
     std::string value;
     UnitRef from;
     UnitRef to;
+    // The braces keep GCC's -Wmissing-field-initializers quiet where a
+    // conversion of single units is written {value, from, to}.
+    // NOLINTBEGIN(readability-redundant-member-init)
     std::vector<Part> parts{};
     std::vector<UnitRef> targets{};
+    // NOLINTEND(readability-redundant-member-init)
     bool operator==(const Conversion&) const = default;
 };
 
