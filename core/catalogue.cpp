@@ -158,4 +158,14 @@ double ReadFactor(const UnitEntry& entry) {
     return ReadNumber(std::get<std::string>(entry));
 }
 
+std::span<const double> FactorsOf(std::size_t category) {
+    static const auto factors = [] {
+        std::array<std::vector<double>, kCategoryNames.size() + 1> all;  // the last stays empty
+        for (std::size_t c = 0; c < kCategoryNames.size(); ++c)
+            for (std::size_t i = 1; i < TableOf(c).size(); i += 2) all[c].push_back(ReadFactor(TableOf(c)[i]));
+        return all;
+    }();
+    return factors[std::min(category, kCategoryNames.size())];
+}
+
 }  // namespace mensaro

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -58,5 +59,10 @@ std::string_view UnitAliases(std::size_t category, std::size_t position);
 // double nearest the decimal number it writes.
 //   ".0393700787401575" -> same double as "0.0393700787401575"
 double ReadFactor(const UnitEntry& entry);
+
+// The factors of a category's table (TableOf) by list position, read once;
+// the separators' too.
+//   0 -> 1, 12, 36, ...      past the last category -> none
+std::span<const double> FactorsOf(std::size_t category);
 
 }  // namespace mensaro

@@ -37,8 +37,15 @@ std::string ConvertValue(const UnitList& list, std::size_t category, std::string
     if (from < 0 || to < 0 || from >= units || to >= units) return {};
 
     const double value = ReadNumber(valueText);
-    const double fromFactor = ReadFactor(list[2 * static_cast<std::size_t>(from) + 1]);
-    const double toFactor = ReadFactor(list[2 * static_cast<std::size_t>(to) + 1]);
+    // The catalogue's own table has its factors read already (a stream of
+    // queries converts with it); any other list is read as it stands.
+    const bool catalogue = &list == &TableOf(category);
+    const auto factor = [&](int at) {
+        const auto i = static_cast<std::size_t>(at);
+        return catalogue ? FactorsOf(category)[i] : ReadFactor(list[2 * i + 1]);
+    };
+    const double fromFactor = factor(from);
+    const double toFactor = factor(to);
 
     if (category == kTemperatureIndex) return FormatByPattern(ConvertTemperature(value, from, to), kTemperaturePattern);
     // A unit to itself is the value itself: going through the base unit could

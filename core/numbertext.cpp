@@ -206,7 +206,7 @@ PatternShape ParsePattern(std::string_view pattern) {
 
 double ReadNumber(std::string_view text) {
     std::string compact;
-    if (std::any_of(text.begin(), text.end(), IsSkipped)) {
+    if (std::any_of(text.begin(), text.end(), [](char c) { return IsSkipped(c); })) {
         compact.reserve(text.size());
         std::copy_if(text.begin(), text.end(), std::back_inserter(compact), [](char c) { return !IsSkipped(c); });
         text = compact;

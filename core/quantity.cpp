@@ -31,7 +31,7 @@ constexpr Vulgar kVulgars[] = {
 
 // The vulgar fraction a text starts with, as its length and value; 0 for none.
 std::pair<std::size_t, double> VulgarAt(std::string_view text) {
-    const std::size_t length = text.empty() || static_cast<unsigned char>(text[0]) < 0x80 ? 0 : Utf8Length(text);
+    const std::size_t length = text.empty() || IsAscii(text[0]) ? 0 : Utf8Length(text);
     if (length == 0) return {0, 0};
     const char32_t c = CodePoint(text.substr(0, length));
     for (const Vulgar& v : kVulgars)

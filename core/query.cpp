@@ -159,10 +159,6 @@ std::string WithPlainBlanks(std::string_view text) {
     return plain;
 }
 
-bool IsAscii(std::string_view text) {
-    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 Reading WithValue(Reading reading, std::string_view value) {
     if (reading.conversion) reading.conversion->value = value;
     for (Conversion& alternative : reading.alternatives) alternative.value = value;
@@ -182,17 +178,6 @@ Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets, co
 
 // Hardly a query has more; the rest is refused unread.
 constexpr std::size_t kMostParts = 16;
-
-// Read once: a quantity in parts takes several a query.
-double FactorOf(UnitRef unit) {
-    static const auto factors = [] {
-        std::array<std::vector<double>, kCategoryNames.size()> all;
-        for (std::size_t c = 0; c < all.size(); ++c)
-            for (std::size_t i = 0; i < TableOf(c).size() / 2; ++i) all[c].push_back(ReadFactor(TableOf(c)[2 * i + 1]));
-        return all;
-    }();
-    return factors.at(unit.category).at(static_cast<std::size_t>(unit.position));
-}
 
 bool IsMark(char32_t c) {
     return c == '\'' || c == '"' || c == U'\u2032' || c == U'\u2033' || c == U'\u2019' || c == U'\u201D';
@@ -218,7 +203,7 @@ std::size_t NextValue(std::string_view text, std::size_t from, const Vocabulary&
         const char c = text[at];
         const bool digitNext = at + 1 < text.size() && IsDigit(text[at + 1]);
         if (!IsDigit(c) && !((c == '.' || c == '-' || c == '+') && digitNext) &&
-            (static_cast<unsigned char>(c) < 0x80 || !ReadValue(text.substr(at)).fraction))
+            (IsAscii(c) || !ReadValue(text.substr(at)).fraction))
             continue;
         if (at == 0 || IsBlank(text[at - 1]) || IsMark(CodePointBefore(text, at))) return at;
         if (afterNames && IsLetter(text[at - 1]) && IsDigit(text[at])) {
@@ -374,8 +359,7 @@ bool PlainlyInParts(std::string_view text, const Vocabulary& words) {
     const std::string_view after = text.substr(sign + length);
     // A fraction bar, a vulgar fraction, or a blank before a value, after the
     // first number; or no number that starts the text (perhaps "½").
-    if (length == 0 || after.starts_with('/') || (!after.empty() && static_cast<unsigned char>(after[0]) >= 0x80))
-        return true;
+    if (length == 0 || after.starts_with('/') || (!after.empty() && !IsAscii(after[0]))) return true;
     return NextValue(text, sign + length, words, false) != std::string_view::npos;
 }
 
@@ -593,7 +577,7 @@ Reading QueryReader::Read(std::string_view query, ValueRule rule) {
 // A query's text, checked, with plain blanks and trimmed: one number.
 Reading QueryReader::ReadSingle(std::string_view text, ValueRule rule) {
     if (text.empty()) return Failure(Fault::kUsage, words_->Said(M_("nothing to convert")));
-    const std::string_view firstWord = text.substr(0, std::min(text.find_first_of(kBlanks), text.size()));
+    const std::string_view firstWord(text.begin(), std::find_if(text.begin(), text.end(), IsBlank));
     const std::size_t length = NumberLength(firstWord);
     const std::string_view rest = Trimmed(text.substr(length));
     // "1,5 in", "1.2.3 in", "5 6 in": a number that goes on past its end.
@@ -684,8 +668,10 @@ Reading AssembledUnits(std::vector<Part> parts, std::vector<UnitRef> targets, co
 // The number a value text of a conversion is: a plain one as the value box
 // reads it, a fraction as a query does.
 double ValueOf(std::string_view value) {
-    const ValueRead read = ReadValue(value);
-    return read.fraction && read.length == value.size() ? read.value : ReadNumber(value);
+    // Only a fraction bar or a vulgar fraction, each '/' or beyond ASCII, can make one.
+    if (std::any_of(value.begin(), value.end(), [](char c) { return c == '/' || !IsAscii(c); }))
+        if (const ValueRead read = ReadValue(value); read.fraction && read.length == value.size()) return read.value;
+    return ReadNumber(value);
 }
 
 // The shortest text that reads back as exactly this double; beyond the

@@ -54,10 +54,6 @@ bool AreVariants(const std::vector<Conversion>& meanings) {
     });
 }
 
-double FactorOf(UnitRef unit) {
-    return ReadFactor(TableOf(unit.category)[2 * static_cast<std::size_t>(unit.position) + 1]);
-}
-
 // Where a unit alone is typed: the units across the separator from it (the
 // other system of measures), nearest in size first; in a category without
 // one, the nearest of all. Equal sizes keep list order.

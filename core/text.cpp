@@ -31,6 +31,10 @@ std::size_t Utf8Length(std::string_view s) {
 
 bool IsUtf8(std::string_view s) {
     while (!s.empty()) {
+        // ASCII, most of any text, needs no decoding.
+        s.remove_prefix(static_cast<std::size_t>(
+            std::find_if_not(s.begin(), s.end(), [](char c) { return IsAscii(c); }) - s.begin()));
+        if (s.empty()) break;
         const std::size_t length = Utf8Length(s);
         if (length == 0) return false;
         s.remove_prefix(length);
@@ -84,9 +88,9 @@ std::string Shown(std::string_view s) {
 bool IsWordSpace(char32_t c) { return c == ' ' || c == '\t' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F'; }
 
 std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
 }
 
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {

@@ -5,6 +5,7 @@
 // in a message.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
@@ -37,10 +38,16 @@ std::string Shown(std::string_view s);
 
 // A blank between the words of one line: a space or a tab.
 constexpr std::string_view kBlanks = " \t";
-constexpr bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+constexpr bool IsBlank(char c) { return c == kBlanks[0] || c == kBlanks[1]; }
 
 // An ASCII digit, 0 to 9, whatever the locale.
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A byte that is a whole character by itself, not a part of a longer UTF-8 one.
+constexpr bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+inline bool IsAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return IsAscii(c); });
+}
 
 // A space between words: a blank, or a no-break or thin space, which some
 // keyboards type.

@@ -161,6 +161,8 @@ std::string_view NameOf(UnitRef unit) {
     return UnitName(TableOf(unit.category), static_cast<std::size_t>(unit.position));
 }
 
+double FactorOf(UnitRef unit) { return FactorsOf(unit.category)[static_cast<std::size_t>(unit.position)]; }
+
 std::vector<std::string_view> AliasesOf(UnitRef unit) {
     return Split(UnitAliases(unit.category, static_cast<std::size_t>(unit.position)), '|');
 }

@@ -111,6 +111,8 @@ std::vector<UnitRef> NamedUnits(std::size_t category);
 
 // The list name of a unit, and the other names it answers to.
 std::string_view NameOf(UnitRef unit);
+// A unit's factor: how many of the category's base unit it is.
+double FactorOf(UnitRef unit);
 std::vector<std::string_view> AliasesOf(UnitRef unit);
 
 // What a typed name means, among all units or those of one category: a list
