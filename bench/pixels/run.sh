@@ -21,9 +21,9 @@ probe=$build/bench/pixels_probe
 for tool in "$mensaro" "$echo_floor" "$bare_floor" "$probe"; do
     [[ -x $tool ]] || { echo "pixels: $tool is not built (scripts/build.sh build)" >&2; exit 1; }
 done
-command -v xvfb-run >/dev/null || { echo "pixels: xvfb-run is not installed (package xvfb)" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "pixels: Xvfb is not installed (package xvfb)" >&2; exit 1; }
 # On a private X server of its own.
-[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/pixels/run.sh "$@"
+[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec bash scripts/with-x.sh 1280x1024x24 bash bench/pixels/run.sh "$@"
 export LC_ALL=C
 
 work=$(mktemp -d)

@@ -3,11 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs Mensaro and the bare Qt floor interleaved N times on a private Xvfb
-# (from xvfb-run, as the pixels benchmark and the tests get theirs),
+# (from scripts/with-x.sh, as the pixels benchmark and the tests get theirs),
 # and prints medians, ranges and the ratios of Mensaro to the floor.
 #   bench/startup/run.sh [runs] [mensaro binary]
 set -euo pipefail
-[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec bash "$(dirname "$0")/../../scripts/with-x.sh" 1280x1024x24 bash "$0" "$@"
 cd "$(dirname "$0")/../.."
 # MENSARO_BENCH_LOCALE=de_DE.UTF-8 runs the programs in that language, the
 # build's translations loaded; the figures are written as C writes them.

@@ -5,7 +5,7 @@
 # A private D-Bus session (the AT-SPI bus starts on demand in it) and X server, the program in them with its
 # accessibility bridge on, and the command run against it.   session.sh <mensaro binary> <command...>
 if [[ -z ${MENSARO_A11Y_SESSION:-} ]]; then
-    MENSARO_A11Y_SESSION=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@" 2>&1 |
+    MENSARO_A11Y_SESSION=1 dbus-run-session -- bash "$(dirname "$0")/../../scripts/with-x.sh" 1024x768x24 "$0" "$@" 2>&1 |
         grep --line-buffered -v -e '^dbus-daemon' -e 'SpiRegistry daemon'
     exit "${PIPESTATUS[0]}"
 fi

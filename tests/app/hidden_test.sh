@@ -5,7 +5,7 @@
 # On a real X server: while the window is unmapped or iconic nothing of the
 # program wakes or paints; shown again, the result moves as before.
 #   hidden_test.sh <mensaro> <pixels probe>
-[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$@"
+[[ -n ${MENSARO_X_READY:-} ]] || MENSARO_X_READY=1 exec bash "$(dirname "$0")/../../scripts/with-x.sh" 800x600x24 bash "$0" "$@"
 source "$(dirname "$0")/../lib.sh"
 QT_QPA_PLATFORM=xcb "$1" &
 pids+=($!)
