@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 
@@ -161,7 +163,12 @@ std::string_view NameOf(UnitRef unit) {
     return UnitName(TableOf(unit.category), static_cast<std::size_t>(unit.position));
 }
 
-double FactorOf(UnitRef unit) { return FactorsOf(unit.category)[static_cast<std::size_t>(unit.position)]; }
+double FactorOf(UnitRef unit) {
+    const std::span<const double> factors = FactorsOf(unit.category);
+    if (unit.position < 0 || static_cast<std::size_t>(unit.position) >= factors.size())
+        throw std::out_of_range("no such unit");
+    return factors[static_cast<std::size_t>(unit.position)];
+}
 
 std::vector<std::string_view> AliasesOf(UnitRef unit) {
     return Split(UnitAliases(unit.category, static_cast<std::size_t>(unit.position)), '|');

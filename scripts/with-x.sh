@@ -14,14 +14,18 @@ set -uo pipefail
 screen=$1
 shift
 dir=$(mktemp -d)
+: >"$dir/display"
+unset WAYLAND_DISPLAY  # the command's Qt finds this server, not the desktop's compositor
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$dir"' EXIT
 # The number arrives as one line; a line not yet ended is not read.
+number=
 for _ in {1..300}; do
-    read -r number <"$dir/display" 2>/dev/null && break
+    read -r number <"$dir/display" && break
+    number=
     kill -0 "$server" 2>/dev/null || break
     sleep 0.1
 done
-[[ -n ${number:-} ]] || { echo "with-x.sh: Xvfb did not start: $(tail -3 "$dir/log")" >&2; exit 1; }
+[[ -n $number ]] && kill -0 "$server" 2>/dev/null || { echo "with-x.sh: Xvfb did not start: $(tail -3 "$dir/log")" >&2; exit 1; }
 DISPLAY=:$number "$@"

@@ -6,8 +6,8 @@
 # says that one alone.   orca_test.sh <mensaro binary>, run inside session.sh.
 source "$(dirname "$0")/../lib.sh"
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$scratch/orca.log" 2>/dev/null | sed "s/SPEECH OUTPUT: //"; }
-# Orca echoes the Shift key in its own language: "shift", or German "Umschalt".
-key_echoes() { grep -i "$@" -e shift -e umschalt; }
+# Orca's echo of the Shift key, a whole utterance in its own language: "left shift", German "Umschalt links".
+key_echoes() { grep -i -x -E "$@" "'((left|right|links|rechts) )?(shift|umschalt)( (left|right|links|rechts))? ?'"; }
 # Orca logs in blocks, which a Shift's echo pushes out: all is said once that echo shows and no more came since.
 settle() {
     local echoes said=
