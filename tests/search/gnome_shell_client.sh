@@ -48,7 +48,7 @@ wait_for 30 is 'global.display.focus_window?.get_title() ?? null' '"Mensaro"' ||
 # The window the service started goes with the test.
 pids+=($(ev 'global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title() === "Mensaro")
     .map(w => w.get_pid()).join(" ")' | tr -dc '0-9 '))
-shows() { /usr/bin/python3 -c 'import pyatspi; assert {'"$names"'} <= {
+shows() { timeout 30 /usr/bin/python3 -c 'import pyatspi; assert {'"$names"'} <= {
     o.name for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Mensaro"
     for o in pyatspi.utils.findAllDescendants(a, lambda o: True)}' 2>/dev/null; }
 wait_for 20 shows || fail "the window does not show 12 in to cm"
